@@ -1,0 +1,8 @@
+#include "app/application_setup.h"
+
+#include <QApplication>
+
+ApplicationSetup::ApplicationSetup(QApplication &app)
+{
+    Q_UNUSED(app);
+}

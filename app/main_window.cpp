@@ -1,0 +1,5 @@
+#include "app/main_window.h"
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {}
+
+MainWindow::~MainWindow() = default;
