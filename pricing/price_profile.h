@@ -7,7 +7,8 @@
 #include <array>
 
 // Paper-size slots of the per-page price tables, in stored order.
-enum PaperSizeSlot {
+enum PaperSizeSlot
+{
     SlotA0,
     SlotA1,
     SlotA2,
@@ -23,7 +24,13 @@ enum PaperSizeSlot {
     PaperSizeSlotCount
 };
 
-enum ColorModeIndex { ColorBlackWhite, ColorInkjet, ColorLaser, ColorModeCount };
+enum ColorModeIndex
+{
+    ColorBlackWhite,
+    ColorInkjet,
+    ColorLaser,
+    ColorModeCount
+};
 
 using PagePriceRow = std::array<double, PaperSizeSlotCount>;
 
@@ -64,6 +71,8 @@ using CustomBindingMap = QMap<QString, QString>; // custom key -> display name
 
 // The name of the profile created when none is stored.
 QString defaultProfileName();
+// A profile name as listed: the default profile's name translated, every other name as stored.
+QString profileDisplayName(const QString &name);
 
 // "blackWhite", "inkjetColor", "laserColor" in display order.
 QStringList colorModeKeys();
@@ -73,7 +82,7 @@ ColorModeIndex colorModeIndex(const QString &key);
 const PagePriceRow &pagePriceTable(const PriceProfile &profile, const QString &colorMode);
 PagePriceRow &pagePriceTable(PriceProfile &profile, const QString &colorMode);
 
-// Per-copy fee of a binding key.
+// Per-copy fee of a binding key; a negative or non-finite stored fee counts as 0.
 double bindingFeeFor(const PriceProfile &profile, const QString &bindingKey);
 
 // The eight built-in keys in display order, then the custom keys in key order.

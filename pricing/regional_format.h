@@ -21,6 +21,7 @@ public:
     // Plain number text of a unit price or a line amount: format 'f', currency decimals, no code.
     QString plain(double amount) const;
     // Locale-aware parse with a fallback to the C locale; ok reports the fallback's outcome.
+    // A text that is not a finite number gives 0 with ok false.
     double parse(const QString &text, bool *ok = nullptr) const;
 
 private:
@@ -34,5 +35,6 @@ QString effectiveCurrencyCode(const PriceProfile &profile);
 // Minor units of an ISO 4217 code: 0, 3 or (every other code) 2.
 int currencyDecimals(const QString &currencyCode);
 int currencyDecimals(const PriceProfile &profile);
+// Money texts never show a negative zero: an amount that rounds to zero reads as zero.
 QString formatMoney(const PriceProfile &profile, double amount);
 double parseAmount(const PriceProfile &profile, const QString &text, bool *ok = nullptr);
