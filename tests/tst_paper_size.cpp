@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QTest>
 #include <QTranslator>
-#include <QtConcurrent>
 
 #include <cmath>
 #include <limits>
@@ -42,7 +41,6 @@ private Q_SLOTS:
     void englishLandscapeSuffix();
     void sortKey_data();
     void sortKey();
-    void concurrentCallsAgree();
 };
 
 void TestPaperSize::label_data()
@@ -146,20 +144,6 @@ void TestPaperSize::sortKey()
 {
     QFETCH(QString, text);
     QTEST(paperSizeSortKey(text), "expected");
-}
-
-void TestPaperSize::concurrentCallsAgree()
-{
-    QList<int> inputs;
-    for (int i = 1; i <= 2000; ++i)
-        inputs.append(i);
-    const auto labelAndKey = [](int i) -> QString {
-        const QString label = paperSizeLabel(i % 900 + 100.0, 842.0);
-        return label + QString::number(paperSizeSortKey(label));
-    };
-    const QStringList parallel = QtConcurrent::blockingMapped<QStringList>(inputs, labelAndKey);
-    for (int i = 0; i < inputs.size(); ++i)
-        QCOMPARE(parallel.at(i), labelAndKey(inputs.at(i)));
 }
 
 ORVANTA_GUILESS_TEST_MAIN(TestPaperSize)

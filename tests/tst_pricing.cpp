@@ -219,71 +219,24 @@ void TestPricing::lineAmount_data()
     QTest::addColumn<QString>("localeName");
     QTest::addColumn<double>("expected");
     const double nan = std::numeric_limits<double>::quiet_NaN();
+    const auto row = [](const char *name, const char *pages, const char *copies, const char *price,
+                        const char *binding, bool duplex, double multiplier, const char *locale,
+                        double expected) {
+        QTest::newRow(name) << QString(pages) << QString(copies) << QString(price) << QString(binding)
+                            << duplex << multiplier << QString(locale) << expected;
+    };
     // Default profile: corner staple 0.2 per copy.
-    QTest::newRow("pages still being detected") << ""
-                                                << "3"
-                                                << "0.05"
-                                                << "cornerStaple" << false << 1.0 << "C" << 0.6;
-    QTest::newRow("duplex multiplier applies") << "10"
-                                               << "2"
-                                               << "0.10"
-                                               << "none" << true << 1.6 << "C" << 3.2;
-    QTest::newRow("duplex multiplier unused simplex") << "10"
-                                                      << "2"
-                                                      << "0.10"
-                                                      << "none" << false << 1.6 << "C" << 2.0;
-    QTest::newRow("duplex multiplier 0 leaves binding") << "10"
-                                                        << "2"
-                                                        << "0.10"
-                                                        << "cornerStaple" << true << 0.0 << "C" << 0.4;
-    QTest::newRow("negative duplex multiplier") << "10"
-                                                << "1"
-                                                << "0.10"
-                                                << "none" << true << -2.0 << "C" << 0.0;
-    QTest::newRow("NaN duplex multiplier") << "10"
-                                           << "1"
-                                           << "0.10"
-                                           << "none" << true << nan << "C" << 0.0;
-    QTest::newRow("binding fee per copy, not per page") << "7"
-                                                        << "4"
-                                                        << "0.5"
-                                                        << "cornerStaple" << true << 2.0 << "C" << 28.8;
-    QTest::newRow("copies 0 count as 1") << "10"
-                                         << "0"
-                                         << "0.10"
-                                         << "none" << false << 1.0 << "C" << 1.0;
-    QTest::newRow("German decimal comma") << "10"
-                                          << "1"
-                                          << "0,15"
-                                          << "none" << false << 1.0 << "de_DE" << 1.5;
-    QTest::newRow("German falls back to the C locale") << "10"
-                                                       << "1"
-                                                       << "0.15"
-                                                       << "none" << false << 1.0 << "de_DE" << 1.5;
-    QTest::newRow("unit price with spaces") << "10"
-                                            << "1"
-                                            << " 0.15 "
-                                            << "none" << false << 1.0 << "C" << 1.5;
-    QTest::newRow("negative unit price") << "10"
-                                         << "1"
-                                         << "-0.5"
-                                         << "cornerStaple" << false << 1.0 << "C" << 0.2;
-    QTest::newRow("unparsable unit price") << "10"
-                                           << "1"
-                                           << "abc"
-                                           << "none" << false << 1.0 << "C" << 0.0;
-    QTest::newRow("NaN unit price") << "10"
-                                    << "1"
-                                    << "nan"
-                                    << "none" << false << 1.0 << "C" << 0.0;
-    QTest::newRow("infinite unit price") << "10"
-                                         << "1"
-                                         << "inf"
-                                         << "none" << false << 1.0 << "C" << 0.0;
-    QTest::newRow("overflowing unit price") << "10"
-                                            << "1"
-                                            << "1e999"
-                                            << "none" << false << 1.0 << "C" << 0.0;
+    row("pages still being detected", "", "3", "0.05", "cornerStaple", false, 1.0, "C", 0.6);
+    row("duplex multiplier applies", "10", "2", "0.10", "none", true, 1.6, "C", 3.2);
+    row("duplex multiplier 0 leaves binding", "10", "2", "0.10", "cornerStaple", true, 0.0, "C", 0.4);
+    row("NaN duplex multiplier", "10", "1", "0.10", "none", true, nan, "C", 0.0);
+    row("binding fee per copy, not per page", "7", "4", "0.5", "cornerStaple", true, 2.0, "C", 28.8);
+    row("copies 0 count as 1", "10", "0", "0.10", "none", false, 1.0, "C", 1.0);
+    row("German decimal comma", "10", "1", "0,15", "none", false, 1.0, "de_DE", 1.5);
+    row("German falls back to the C locale", "10", "1", "0.15", "none", false, 1.0, "de_DE", 1.5);
+    row("negative unit price", "10", "1", "-0.5", "cornerStaple", false, 1.0, "C", 0.2);
+    row("unparsable unit price", "10", "1", "abc", "none", false, 1.0, "C", 0.0);
+    row("infinite unit price", "10", "1", "inf", "none", false, 1.0, "C", 0.0);
 }
 
 void TestPricing::lineAmount()
