@@ -12,7 +12,7 @@ PaperSizeSlot pageSlotFor(const QString &paperSize)
     {
         QLatin1String name;
         PaperSizeSlot slot;
-    } slots[] = {
+    } slotNames[] = {
         {QLatin1String("A0"), SlotA0},           {QLatin1String("A1"), SlotA1},
         {QLatin1String("A2"), SlotA2},           {QLatin1String("A3"), SlotA3},
         {QLatin1String("A4"), SlotA4},           {QLatin1String("A5"), SlotA5},
@@ -21,7 +21,7 @@ PaperSizeSlot pageSlotFor(const QString &paperSize)
         {QLatin1String("LETTER"), SlotLetter},   {QLatin1String("LEGAL"), SlotLegal},
         {QLatin1String("TABLOID"), SlotTabloid},
     };
-    for (const auto &entry : slots) {
+    for (const auto &entry : slotNames) {
         if (name == entry.name)
             return entry.slot;
     }

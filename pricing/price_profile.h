@@ -7,8 +7,7 @@
 #include <array>
 
 // Paper-size slots of the per-page price tables, in stored order.
-enum PaperSizeSlot
-{
+enum PaperSizeSlot {
     SlotA0,
     SlotA1,
     SlotA2,
@@ -24,13 +23,7 @@ enum PaperSizeSlot
     PaperSizeSlotCount
 };
 
-enum ColorModeIndex
-{
-    ColorBlackWhite,
-    ColorInkjet,
-    ColorLaser,
-    ColorModeCount
-};
+enum ColorModeIndex { ColorBlackWhite, ColorInkjet, ColorLaser, ColorModeCount };
 
 using PagePriceRow = std::array<double, PaperSizeSlotCount>;
 
