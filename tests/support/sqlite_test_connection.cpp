@@ -1,0 +1,87 @@
+#include "support/sqlite_test_connection.h"
+
+#include <QAtomicInt>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVariant>
+#include <QtDebug>
+
+namespace {
+QAtomicInt connectionCounter;
+}
+
+SqliteTestConnection::SqliteTestConnection(const QString &connectOptions)
+    : m_name(QStringLiteral("test-connection-%1").arg(connectionCounter.fetchAndAddRelaxed(1)))
+{
+    m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    m_database.setConnectOptions(connectOptions);
+}
+
+SqliteTestConnection::~SqliteTestConnection()
+{
+    m_database.close();
+    m_database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+bool SqliteTestConnection::open(const QString &filePath)
+{
+    m_database.setDatabaseName(filePath);
+    return m_database.open();
+}
+
+bool runSql(const QString &filePath, const QStringList &statements)
+{
+    SqliteTestConnection connection;
+    if (!connection.open(filePath)) {
+        qWarning() << "cannot open" << filePath << connection.database().lastError().text();
+        return false;
+    }
+    for (const QString &statement : statements) {
+        QSqlQuery query(connection.database());
+        if (!query.exec(statement)) {
+            qWarning() << statement << query.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringList dumpTables(const QString &filePath, const QStringList &tables)
+{
+    QStringList rows;
+    SqliteTestConnection connection;
+    if (!connection.open(filePath))
+        return {QStringLiteral("cannot open")};
+    for (const QString &table : tables) {
+        QSqlQuery query(connection.database());
+        if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(table))) {
+            rows << table + QStringLiteral(": ") + query.lastError().text();
+            continue;
+        }
+        while (query.next()) {
+            QStringList values;
+            for (int column = 0; column < query.record().count(); ++column) {
+                const QVariant value = query.value(column);
+                values << (value.isNull() ? QStringLiteral("NULL") : value.toString());
+            }
+            rows << table + QStringLiteral(": ") + values.join(QLatin1Char('|'));
+        }
+    }
+    return rows;
+}
+
+QStringList tableColumns(const QString &filePath, const QString &table)
+{
+    QStringList columns;
+    SqliteTestConnection connection;
+    if (!connection.open(filePath))
+        return columns;
+    QSqlQuery query(connection.database());
+    if (query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table))) {
+        while (query.next())
+            columns << query.value(1).toString();
+    }
+    return columns;
+}
