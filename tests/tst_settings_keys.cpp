@@ -1,0 +1,182 @@
+#include "storage/settings_keys.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+class TestSettingsKeys : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void customBindingMethodsLoad_data();
+    void customBindingMethodsLoad();
+    void droppedMethodsVanishAfterNextSave();
+    void printMode_data();
+    void printMode();
+    void activePriceProfileDefaultsToGeneral();
+    void legacyPriceSettings_data();
+    void legacyPriceSettings();
+    void chooseActiveProfile_data();
+    void chooseActiveProfile();
+};
+
+void TestSettingsKeys::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("OrvantaTest"));
+    QCoreApplication::setApplicationName(QStringLiteral("tst_settings_keys"));
+}
+
+void TestSettingsKeys::init()
+{
+    QSettings().clear();
+}
+
+void TestSettingsKeys::customBindingMethodsLoad_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<CustomBindingMap>("expected");
+
+    QTest::newRow("absent key gives no methods") << QVariant() << CustomBindingMap();
+    QTest::newRow("a plain string is not a map")
+        << QVariant(QStringLiteral("custom:a=Ring")) << CustomBindingMap();
+    QTest::newRow("a list is not a map") << QVariant(QStringList{"custom:a", "Ring"}) << CustomBindingMap();
+
+    QVariantMap mixed;
+    mixed.insert(QStringLiteral("custom:ring"), QStringLiteral("  Ring binder "));
+    mixed.insert(QStringLiteral("custom:blank"), QStringLiteral("   "));
+    mixed.insert(QStringLiteral("custom:empty"), QString());
+    mixed.insert(QStringLiteral("ring"), QStringLiteral("No prefix"));
+    mixed.insert(QStringLiteral("Custom:case"), QStringLiteral("Wrong case"));
+    mixed.insert(QStringLiteral("custom:热熔"), QStringLiteral("热熔装订"));
+    mixed.insert(QStringLiteral("custom:number"), 5);
+    QTest::newRow("entries without prefix or with blank names are dropped, names trimmed")
+        << QVariant(mixed)
+        << CustomBindingMap{
+               {"custom:ring", "Ring binder"}, {"custom:热熔", "热熔装订"}, {"custom:number", "5"}};
+}
+
+void TestSettingsKeys::customBindingMethodsLoad()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(CustomBindingMap, expected);
+    QSettings settings;
+    if (stored.isValid())
+        settings.setValue(QStringLiteral("customBindingMethods"), stored);
+    settings.sync();
+    QCOMPARE(loadCustomBindingMethods(QSettings()), expected);
+}
+
+void TestSettingsKeys::droppedMethodsVanishAfterNextSave()
+{
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("customBindingMethods"),
+                          QVariantMap{{"plain", "No prefix"}, {"custom:a", "Ring \"A\""}, {"custom:b", " "}});
+    }
+    const CustomBindingMap loaded = loadCustomBindingMethods(QSettings());
+    {
+        QSettings settings;
+        saveCustomBindingMethods(settings, loaded);
+    }
+    const QVariantMap stored = QSettings().value(QStringLiteral("customBindingMethods")).toMap();
+    QCOMPARE(stored, QVariantMap({{"custom:a", "Ring \"A\""}}));
+    QCOMPARE(loadCustomBindingMethods(QSettings()), loaded);
+}
+
+void TestSettingsKeys::printMode_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("absent reads simplex") << QVariant() << "simplex";
+    QTest::newRow("duplex is kept") << QVariant("duplex") << "duplex";
+    QTest::newRow("simplex is kept") << QVariant("simplex") << "simplex";
+    QTest::newRow("other case reads simplex") << QVariant("Duplex") << "simplex";
+    QTest::newRow("unknown text reads simplex") << QVariant("both sides") << "simplex";
+}
+
+void TestSettingsKeys::printMode()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, expected);
+    QSettings settings;
+    if (stored.isValid())
+        writePrintMode(settings, stored.toString());
+    QCOMPARE(readPrintMode(settings), expected);
+}
+
+void TestSettingsKeys::activePriceProfileDefaultsToGeneral()
+{
+    QSettings settings;
+    QCOMPARE(readActivePriceProfile(settings), QStringLiteral("通用"));
+    writeActivePriceProfile(settings, QStringLiteral("学生 'VIP'"));
+    settings.sync();
+    QCOMPARE(readActivePriceProfile(QSettings()), QStringLiteral("学生 'VIP'"));
+}
+
+void TestSettingsKeys::legacyPriceSettings_data()
+{
+    QTest::addColumn<QVariant>("currency");
+    QTest::addColumn<QVariant>("taxRate");
+    QTest::addColumn<QString>("expectedCurrency");
+    QTest::addColumn<double>("expectedTaxRate");
+
+    QTest::newRow("absent keys give USD and no tax") << QVariant() << QVariant() << "USD" << 0.0;
+    QTest::newRow("currency is upper-cased") << QVariant("eur") << QVariant(19.0) << "EUR" << 19.0;
+    QTest::newRow("tax rate stored as text") << QVariant("JPY") << QVariant("8.5") << "JPY" << 8.5;
+    QTest::newRow("tax rate above 100 clamps") << QVariant("USD") << QVariant(150) << "USD" << 100.0;
+    QTest::newRow("negative tax rate clamps") << QVariant("USD") << QVariant(-3) << "USD" << 0.0;
+    QTest::newRow("unreadable tax rate is 0") << QVariant("USD") << QVariant("abc") << "USD" << 0.0;
+}
+
+void TestSettingsKeys::legacyPriceSettings()
+{
+    QFETCH(QVariant, currency);
+    QFETCH(QVariant, taxRate);
+    QFETCH(QString, expectedCurrency);
+    QFETCH(double, expectedTaxRate);
+    {
+        QSettings settings;
+        if (currency.isValid())
+            settings.setValue(QStringLiteral("currencyCode"), currency);
+        if (taxRate.isValid())
+            settings.setValue(QStringLiteral("taxRate"), taxRate);
+    }
+    const LegacyPriceSettings legacy = readLegacyPriceSettings(QSettings());
+    QCOMPARE(legacy.currencyCode, expectedCurrency);
+    QCOMPARE(legacy.taxRate, expectedTaxRate);
+}
+
+void TestSettingsKeys::chooseActiveProfile_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("stored name present") << QStringList{"b", "a", "通用"} << "b"
+                                         << "b";
+    QTest::newRow("deleted profile falls back to the first by name") << QStringList{"b", "a"} << "通用"
+                                                                     << "a";
+    QTest::newRow("case differs, so the first by name") << QStringList{"Shop", "a"} << "shop"
+                                                        << "Shop";
+    QTest::newRow("no profiles gives no name") << QStringList() << "通用" << QString();
+}
+
+void TestSettingsKeys::chooseActiveProfile()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, stored);
+    QFETCH(QString, expected);
+    PriceProfileMap profiles;
+    for (const QString &name : names)
+        profiles.insert(name, PriceProfile());
+    QCOMPARE(chooseActiveProfileName(profiles, stored), expected);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsKeys)
+#include "tst_settings_keys.moc"
