@@ -6,6 +6,7 @@
 class QSqlDatabase;
 
 // Options older versions kept in the settings store, used for profiles stored without options.
+// Loading upper-cases the code and clamps the rate to 0..100.
 struct LegacyPriceSettings
 {
     QString currencyCode = QStringLiteral("USD");

@@ -53,12 +53,8 @@ LegacyPriceSettings readLegacyPriceSettings(const QSettings &settings)
 {
     LegacyPriceSettings legacy;
     legacy.currencyCode =
-        settings.value(QLatin1String(SettingsKeys::currencyCode), legacy.currencyCode).toString().toUpper();
+        settings.value(QLatin1String(SettingsKeys::currencyCode), legacy.currencyCode).toString();
     legacy.taxRate = settings.value(QLatin1String(SettingsKeys::taxRate), legacy.taxRate).toDouble();
-    if (!(legacy.taxRate > 0))
-        legacy.taxRate = 0;
-    else if (legacy.taxRate > 100)
-        legacy.taxRate = 100;
     return legacy;
 }
 

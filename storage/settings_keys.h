@@ -25,7 +25,7 @@ void writeActivePriceProfile(QSettings &settings, const QString &name);
 QString readPrintMode(const QSettings &settings);
 void writePrintMode(QSettings &settings, const QString &mode);
 
-// currencyCode and taxRate, read only for profiles stored without options.
+// currencyCode and taxRate as stored (a non-number reads as 0); loading upper-cases and clamps them.
 LegacyPriceSettings readLegacyPriceSettings(const QSettings &settings);
 
 // The stored name when the set holds it, otherwise the first name in key order (empty for no profiles).

@@ -57,8 +57,6 @@ private Q_SLOTS:
     void damagedFileIsReportedOnceAndKept();
     void uncreatableFolderFailsToOpen();
     void failedUpgradeOfReadOnlyFileWritesNothing();
-    void failureMessages_data();
-    void failureMessages();
 
 private:
     QTemporaryDir m_dir;
@@ -280,40 +278,6 @@ void TestPriceDatabase::failedUpgradeOfReadOnlyFileWritesNothing()
     QVERIFY(!loaded.defaultProfileCreated);
     QVERIFY(!connection.database().isOpen());
     QCOMPARE(readFile(path), before);
-}
-
-void TestPriceDatabase::failureMessages_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("open failure shows the driver text") << int(StorageResult::OpenFailed) << "数据库错误"
-                                                        << "driver says no";
-    QTest::newRow("upgrade failure shows the driver text")
-        << int(StorageResult::UpgradeFailed) << "数据库升级失败"
-        << "driver says no";
-    QTest::newRow("save failure says the old data was kept")
-        << int(StorageResult::SaveFailed) << "保存失败"
-        << "价格设置未写入，原有数据已保留。\ndriver says no";
-    QTest::newRow("closed database says nothing was saved")
-        << int(StorageResult::DatabaseUnavailable) << "保存失败"
-        << "数据库不可用，价格设置未保存。";
-    QTest::newRow("read failure warns that changes are not saved")
-        << int(StorageResult::LoadFailed) << "数据库错误"
-        << "价格设置读取失败，本次运行不会保存价格设置。\ndriver says no";
-    QTest::newRow("success shows nothing") << int(StorageResult::Ok) << QString() << QString();
-}
-
-void TestPriceDatabase::failureMessages()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
-    const StorageResult result =
-        StorageResult::failure(StorageResult::Kind(kind), QStringLiteral("driver says no"));
-    QCOMPARE(storageFailureTitle(result), title);
-    QCOMPARE(storageFailureText(result), text);
 }
 
 QTEST_GUILESS_MAIN(TestPriceDatabase)

@@ -159,7 +159,7 @@ void TestProfileStore::legacyRowBecomesDefaultProfile()
     QVERIFY(database.open().ok());
     LegacyPriceSettings legacy;
     legacy.currencyCode = QStringLiteral("eur");
-    legacy.taxRate = 19;
+    legacy.taxRate = 150;
     const LoadedPriceProfiles loaded = loadPriceProfiles(database.connection.database(), legacy);
     QVERIFY(loaded.result.ok());
     QVERIFY(loaded.defaultProfileCreated);
@@ -169,7 +169,7 @@ void TestProfileStore::legacyRowBecomesDefaultProfile()
         row = {1, 2, 3, 4, 5, 6, 0.3, 0.3, 0.05, 0.05, 0.05, 0.7};
     expected.binding = 0.25;
     expected.currencyCode = QStringLiteral("EUR");
-    expected.taxRate = 19;
+    expected.taxRate = 100;
     QCOMPARE(loaded.profiles.keys(), QStringList{defaultProfileName()});
     QCOMPARE(loaded.profiles.first(), expected);
     QCOMPARE(loaded.baseProfile, expected);
@@ -240,8 +240,6 @@ void TestProfileStore::storedRowLoads_data()
 
     QTest::newRow("10 numbers are ignored") << QString("{\"blackWhite\":[11,12,13,14,15,16,17,18,19,20]}")
                                             << QString() << noOptions << legacyOptions;
-    QTest::newRow("13 numbers are ignored")
-        << QString("{\"blackWhite\":[1,1,1,1,1,1,1,1,1,1,1,1,1]}") << QString() << noOptions << legacyOptions;
 
     PriceProfile bindings = legacyOptions;
     bindings.bindingPrices = {
@@ -311,15 +309,7 @@ void TestProfileStore::storedRowLoads()
     QVERIFY(!loaded.defaultProfileCreated);
     QCOMPARE(loaded.profiles.keys(), QStringList{"row"});
     const PriceProfile actual = loaded.profiles.value(QStringLiteral("row"));
-    for (int mode = 0; mode < ColorModeCount; ++mode) {
-        for (int slot = 0; slot < PaperSizeSlotCount; ++slot)
-            QCOMPARE(actual.pagePrices[mode][slot], expected.pagePrices[mode][slot]);
-    }
     QCOMPARE(actual.bindingPrices, expected.bindingPrices);
-    QCOMPARE(actual.currencyCode, expected.currencyCode);
-    QCOMPARE(actual.taxRate, expected.taxRate);
-    QCOMPARE(actual.quoteValidityDays, expected.quoteValidityDays);
-    QCOMPARE(actual.volumeThreshold, expected.volumeThreshold);
     QVERIFY(actual == expected);
 }
 
