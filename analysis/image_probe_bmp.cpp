@@ -88,6 +88,8 @@ RawImageHeader probeBmp(const ByteView &data)
     } else {
         return {};
     }
+    if (header.width == 0 || header.height == 0)
+        return {};
     if (!validDepth(bitsPerPixel) || !validCompression(compression, bitsPerPixel, topDown))
         return {};
     if (pixelOffset < fileHeaderSize + infoSize || pixelOffset >= data.size())
