@@ -50,3 +50,12 @@ quint32 ByteView::u32be(std::size_t offset) const
     return quint32(m_data[offset]) << 24 | quint32(m_data[offset + 1]) << 16 |
            quint32(m_data[offset + 2]) << 8 | quint32(m_data[offset + 3]);
 }
+
+quint64 ByteView::u64(std::size_t offset, bool bigEndian) const
+{
+    if (!has(offset, 8))
+        return 0;
+    const quint64 first = u32(offset, bigEndian);
+    const quint64 second = u32(offset + 4, bigEndian);
+    return bigEndian ? first << 32 | second : second << 32 | first;
+}

@@ -15,10 +15,8 @@ public:
 
     std::size_t size() const { return m_size; }
     const uchar *data() const { return m_data; }
-    bool has(std::size_t offset, std::size_t length) const
-    {
-        return offset <= m_size && length <= m_size - offset;
-    }
+    // 64-bit so that file offsets are never truncated on a 32-bit build.
+    bool has(quint64 offset, quint64 length) const { return offset <= m_size && length <= m_size - offset; }
     // The part [offset, offset + length), clipped to the buffer.
     ByteView mid(std::size_t offset, std::size_t length) const;
     bool startsWith(std::size_t offset, const char *bytes, std::size_t length) const;
@@ -29,6 +27,7 @@ public:
     quint32 u24le(std::size_t offset) const;
     quint32 u32le(std::size_t offset) const;
     quint32 u32be(std::size_t offset) const;
+    quint64 u64(std::size_t offset, bool bigEndian) const;
     quint16 u16(std::size_t offset, bool bigEndian) const
     {
         return bigEndian ? u16be(offset) : u16le(offset);

@@ -24,7 +24,7 @@ constexpr int maxDirectories = 65535;
 struct TiffEntry
 {
     quint16 type = 0;
-    quint32 count = 0;
+    quint64 count = 0;
     std::size_t dataOffset = 0;
 };
 
@@ -47,65 +47,85 @@ quint32 typeSize(quint16 type)
     case 5:  // RATIONAL
     case 10: // SRATIONAL
     case 12: // DOUBLE
+    case 16: // LONG8
+    case 17: // SLONG8
+    case 18: // IFD8
         return 8;
     default:
         return 0;
     }
 }
 
+// Classic TIFF and BigTIFF differ only in the widths of offsets, counts and entries.
 class TiffStructure
 {
 public:
     explicit TiffStructure(const ByteView &data) : m_data(data) {}
 
-    // Byte order and the offset of the first directory; false when this is no classic TIFF.
-    bool readHeader(quint32 &firstDirectory)
+    // Byte order, variant and the offset of the first directory; false when this is no TIFF.
+    bool readHeader(quint64 &firstDirectory)
     {
-        if (m_data.startsWith(0, "II*\0", 4))
+        if (m_data.startsWith(0, "II", 2))
             m_bigEndian = false;
-        else if (m_data.startsWith(0, "MM\0*", 4))
+        else if (m_data.startsWith(0, "MM", 2))
             m_bigEndian = true;
         else
             return false;
-        firstDirectory = u32(4);
+        const quint16 version = u16(2);
+        if (version == 42) {
+            firstDirectory = u32(4);
+            return true;
+        }
+        // BigTIFF: offset size 8, a reserved zero, then the 8-byte first offset.
+        if (version != 43 || u16(4) != 8 || u16(6) != 0)
+            return false;
+        m_big = true;
+        firstDirectory = m_data.u64(8, m_bigEndian);
         return true;
     }
 
-    bool directoryFits(quint32 offset) const
+    bool directoryFits(quint64 offset) const
     {
-        return offset >= 8 && m_data.has(offset, 2) &&
-               m_data.has(std::size_t(offset) + 2, std::size_t(u16(offset)) * 12);
+        if (offset < 8 || !m_data.has(offset, countSize()))
+            return false;
+        const quint64 entries = entryCount(offset);
+        return entries <= m_data.size() / entrySize() &&
+               m_data.has(offset + countSize(), std::size_t(entries) * entrySize());
     }
 
     // A directory whose link to the next one is cut off ends the chain.
-    quint32 nextDirectory(quint32 offset) const
+    quint64 nextDirectory(quint64 offset) const
     {
-        return u32(std::size_t(offset) + 2 + std::size_t(u16(offset)) * 12);
+        return offsetAt(offset + countSize() + std::size_t(entryCount(offset)) * entrySize());
     }
 
-    // The entry with this tag whose values lie wholly inside the data.
-    bool find(quint32 directory, quint16 tag, TiffEntry &entry) const
+    // The entry with this tag whose values lie wholly inside the data; the directory fits.
+    bool find(quint64 directory, quint16 tag, TiffEntry &entry) const
     {
-        const quint16 entries = u16(directory);
-        for (quint16 i = 0; i < entries; ++i) {
-            const std::size_t at = std::size_t(directory) + 2 + std::size_t(i) * 12;
+        const quint64 entries = entryCount(directory);
+        for (quint64 i = 0; i < entries; ++i) {
+            const std::size_t at = directory + countSize() + i * entrySize();
             if (u16(at) != tag)
                 continue;
             entry.type = u16(at + 2);
-            entry.count = u32(at + 4);
-            const quint64 length = quint64(entry.count) * typeSize(entry.type);
-            entry.dataOffset = length <= 4 ? at + 8 : u32(at + 8);
-            return typeSize(entry.type) != 0 && m_data.has(entry.dataOffset, length);
+            entry.count = m_big ? m_data.u64(at + 4, m_bigEndian) : u32(at + 4);
+            const std::size_t valueAt = at + (m_big ? 12 : 8);
+            const quint64 size = typeSize(entry.type);
+            if (size == 0 || entry.count > m_data.size() / size)
+                return false;
+            const quint64 length = entry.count * size;
+            entry.dataOffset = length <= offsetSize() ? valueAt : offsetAt(valueAt);
+            return m_data.has(entry.dataOffset, length);
         }
         return false;
     }
 
-    // An unsigned integer value of a BYTE, SHORT or LONG entry.
-    bool integer(const TiffEntry &entry, quint32 index, quint32 &value) const
+    // An unsigned integer value of a BYTE, SHORT, LONG or LONG8 entry.
+    bool integer(const TiffEntry &entry, quint64 index, quint64 &value) const
     {
         if (index >= entry.count)
             return false;
-        const std::size_t at = entry.dataOffset + std::size_t(index) * typeSize(entry.type);
+        const std::size_t at = entry.dataOffset + index * typeSize(entry.type);
         switch (entry.type) {
         case 1:
             value = m_data.u8(at);
@@ -115,6 +135,9 @@ public:
             return true;
         case 4:
             value = u32(at);
+            return true;
+        case 16:
+            value = m_data.u64(at, m_bigEndian);
             return true;
         default:
             return false;
@@ -129,14 +152,14 @@ public:
         return denominator == 0 ? 0 : double(u32(entry.dataOffset)) / denominator;
     }
 
-    bool integerTag(quint32 directory, quint16 tag, quint32 &value) const
+    bool integerTag(quint64 directory, quint16 tag, quint64 &value) const
     {
         TiffEntry entry;
         return find(directory, tag, entry) && integer(entry, 0, value);
     }
 
     // Every strip or tile of the directory lies inside the data.
-    bool imageDataFits(quint32 directory) const
+    bool imageDataFits(quint64 directory) const
     {
         TiffEntry offsets;
         TiffEntry counts;
@@ -148,9 +171,9 @@ public:
         if (offsets.count == 0 || offsets.count != counts.count)
             return false;
         // Both arrays lie inside the data, so this loop is bounded by its size.
-        for (quint32 i = 0; i < offsets.count; ++i) {
-            quint32 offset = 0;
-            quint32 length = 0;
+        for (quint64 i = 0; i < offsets.count; ++i) {
+            quint64 offset = 0;
+            quint64 length = 0;
             if (!integer(offsets, i, offset) || !integer(counts, i, length))
                 return false;
             if (!m_data.has(offset, length))
@@ -159,7 +182,7 @@ public:
         return true;
     }
 
-    double dotsPerMeter(quint32 directory, quint16 tag, quint32 unit) const
+    double dotsPerMeter(quint64 directory, quint16 tag, quint64 unit) const
     {
         TiffEntry entry;
         if (!find(directory, tag, entry))
@@ -175,10 +198,10 @@ public:
         }
     }
 
-    int directoryCount(quint32 first) const
+    int directoryCount(quint64 first) const
     {
-        QSet<quint32> seen;
-        quint32 offset = first;
+        QSet<quint64> seen;
+        quint64 offset = first;
         while (offset != 0 && seen.size() < maxDirectories && directoryFits(offset) &&
                !seen.contains(offset)) {
             seen.insert(offset);
@@ -188,29 +211,39 @@ public:
     }
 
 private:
+    std::size_t countSize() const { return m_big ? 8 : 2; }
+    std::size_t entrySize() const { return m_big ? 20 : 12; }
+    std::size_t offsetSize() const { return m_big ? 8 : 4; }
+    quint64 entryCount(quint64 directory) const
+    {
+        return m_big ? m_data.u64(directory, m_bigEndian) : u16(directory);
+    }
+    quint64 offsetAt(std::size_t at) const { return m_big ? m_data.u64(at, m_bigEndian) : u32(at); }
     quint16 u16(std::size_t offset) const { return m_data.u16(offset, m_bigEndian); }
     quint32 u32(std::size_t offset) const { return m_data.u32(offset, m_bigEndian); }
 
     ByteView m_data;
     bool m_bigEndian = false;
+    bool m_big = false;
 };
 
 } // namespace
 
 bool looksLikeTiff(const ByteView &data)
 {
-    return data.startsWith(0, "II*\0", 4) || data.startsWith(0, "MM\0*", 4);
+    return data.startsWith(0, "II*\0", 4) || data.startsWith(0, "MM\0*", 4) ||
+           data.startsWith(0, "II+\0", 4) || data.startsWith(0, "MM\0+", 4);
 }
 
 RawImageHeader probeTiff(const ByteView &data)
 {
     RawImageHeader header;
     TiffStructure tiff(data);
-    quint32 first = 0;
+    quint64 first = 0;
     if (!tiff.readHeader(first) || !tiff.directoryFits(first))
         return header;
-    quint32 width = 0;
-    quint32 height = 0;
+    quint64 width = 0;
+    quint64 height = 0;
     if (!tiff.integerTag(first, ImageWidth, width) || !tiff.integerTag(first, ImageLength, height))
         return header;
     if (!tiff.imageDataFits(first))
@@ -219,7 +252,7 @@ RawImageHeader probeTiff(const ByteView &data)
     header.width = width;
     header.height = height;
     header.frameCount = tiff.directoryCount(first);
-    quint32 unit = 2; // inch when the tag is absent
+    quint64 unit = 2; // inch when the tag is absent
     tiff.integerTag(first, ResolutionUnit, unit);
     const double x = tiff.dotsPerMeter(first, XResolution, unit);
     const double y = tiff.dotsPerMeter(first, YResolution, unit);
@@ -227,7 +260,7 @@ RawImageHeader probeTiff(const ByteView &data)
         header.dotsPerMeterX = x;
         header.dotsPerMeterY = y;
     }
-    quint32 orientation = 1;
+    quint64 orientation = 1;
     if (tiff.integerTag(first, Orientation, orientation) && orientation >= 1 && orientation <= 8)
         header.orientation = int(orientation);
     header.complete = true;
@@ -237,8 +270,8 @@ RawImageHeader probeTiff(const ByteView &data)
 int tiffOrientation(const ByteView &data)
 {
     TiffStructure tiff(data);
-    quint32 first = 0;
-    quint32 orientation = 1;
+    quint64 first = 0;
+    quint64 orientation = 1;
     if (!tiff.readHeader(first) || !tiff.directoryFits(first) ||
         !tiff.integerTag(first, Orientation, orientation))
         return 1;

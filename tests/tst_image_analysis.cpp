@@ -126,10 +126,39 @@ bool makeTiffDirectoryLoop(const QString &path)
     return writeAll(path, bytes);
 }
 
+// Puts restart markers into the entropy-coded data of the first scan, where a decoder resyncs on
+// them; they must not be taken for the end of the scan.
+bool insertRestartMarkers(const QString &path)
+{
+    QByteArray bytes = readAll(path);
+    const int scan = bytes.indexOf("\xFF\xDA");
+    if (scan < 0 || bytes.size() < scan + 200)
+        return false;
+    int at = scan + 2 + (uchar(bytes[scan + 2]) << 8 | uchar(bytes[scan + 3])) + 16;
+    for (int marker = 0xD0; marker <= 0xD7; ++marker, at += 12) {
+        while (uchar(bytes[at - 1]) == 0xFF)
+            ++at;
+        bytes.insert(at, QByteArray("\xFF") + char(marker));
+    }
+    return writeAll(path, bytes);
+}
+
 bool truncateTo(const QString &path, double fraction)
 {
     const QByteArray bytes = readAll(path);
     return !bytes.isEmpty() && writeAll(path, bytes.left(int(bytes.size() * fraction)));
+}
+
+bool chopBytes(const QString &path, int count)
+{
+    const QByteArray bytes = readAll(path);
+    return bytes.size() > count && writeAll(path, bytes.chopped(count));
+}
+
+bool appendTo(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::Append) && file.write(bytes) == bytes.size();
 }
 
 bool runTool(const QString &program, const QStringList &arguments)
@@ -208,6 +237,18 @@ void ImageAnalysisTest::initTestCase()
     QVERIFY(writeImage(noiseImage(400, 300), fixture("truncated.png"), "png"));
     QVERIFY(truncateTo(fixture("truncated.png"), 0.6));
     QVERIFY(writeAll(fixture("empty.jpg"), QByteArray()));
+    QImageWriter progressive(fixture("progressive-a5.jpg"), "jpeg");
+    progressive.setProgressiveScanWrite(true);
+    QImage a5Noise = noiseImage(874, 1240);
+    a5Noise.setDotsPerMeterX(dpm150);
+    a5Noise.setDotsPerMeterY(dpm150);
+    QVERIFY(progressive.write(a5Noise));
+    QVERIFY(writeImage(noiseImage(200, 300), fixture("restart-markers.jpg"), "jpeg"));
+    QVERIFY(clearJfifDensityUnit(fixture("restart-markers.jpg")));
+    QVERIFY(insertRestartMarkers(fixture("restart-markers.jpg")));
+    // Cameras append data after the picture (a preview, a video clip).
+    QVERIFY(QFile::copy(fixture("no-density-wide.jpg"), fixture("trailing-data.jpg")));
+    QVERIFY(appendTo(fixture("trailing-data.jpg"), QByteArray(4096, '\x5a')));
 
     if (!m_convert.isEmpty()) {
         QVERIFY(runTool(m_convert,
@@ -216,6 +257,15 @@ void ImageAnalysisTest::initTestCase()
                                     "0", fixture("four-frames.gif")}));
         QVERIFY(runTool(m_convert, {"-size", "30x20", "xc:red", "xc:green", "xc:blue", "-loop", "0",
                                     fixture("animated.webp")}));
+        QVERIFY(QFile::copy(fixture("four-frames.gif"), fixture("gif-without-trailer.gif")));
+        QVERIFY(chopBytes(fixture("gif-without-trailer.gif"), 1));
+        QVERIFY(QFile::copy(fixture("four-frames.gif"), fixture("gif-cut-in-last-frame.gif")));
+        QVERIFY(chopBytes(fixture("gif-cut-in-last-frame.gif"), 3));
+        QVERIFY(runTool(m_convert,
+                        {"-size", "1240x874", "xc:white", "-density", "59.06", "-units",
+                         "PixelsPerCentimeter", "-endian", "MSB", fixture("a5-landscape-big-endian.tif")}));
+        QVERIFY(runTool(m_convert, {"-size", "874x1240", "xc:white", "xc:black", "-density", "150", "-units",
+                                    "PixelsPerInch", "TIFF64:" + fixture("bigtiff-two-pages.tif")}));
     }
     if (!m_exiftool.isEmpty()) {
         QVERIFY(QFile::copy(fixture("a4-300dpi.jpg"), fixture("a4-300dpi-orientation6.jpg")));
@@ -247,6 +297,13 @@ void ImageAnalysisTest::analyzesImages_data()
     QTest::newRow("TIFF resolution in inches") << "a5-150dpi.tif" << 1 << "A5";
     QTest::newRow("TIFF directory loop counts once") << "tiff-directory-loop.tif" << 1 << "A5";
     QTest::newRow("three-page TIFF") << "three-pages.tif" << 3 << "A4";
+    QTest::newRow("big-endian TIFF in centimetres") << "a5-landscape-big-endian.tif" << 1 << "A5 横向";
+    QTest::newRow("BigTIFF") << "bigtiff-two-pages.tif" << 2 << "A5";
+    QTest::newRow("GIF without trailer") << "gif-without-trailer.gif" << 4 << a4Landscape;
+    QTest::newRow("GIF counts complete frames only") << "gif-cut-in-last-frame.gif" << 3 << a4Landscape;
+    QTest::newRow("progressive JPEG") << "progressive-a5.jpg" << 1 << "A5";
+    QTest::newRow("restart markers inside a scan") << "restart-markers.jpg" << 1 << "A4";
+    QTest::newRow("data after the JPEG end is ignored") << "trailing-data.jpg" << 1 << a4Landscape;
     QTest::newRow("four-frame GIF, no resolution, wide") << "four-frames.gif" << 4 << a4Landscape;
     QTest::newRow("BMP pixels per metre") << "a4-150dpi.bmp" << 1 << "A4";
     QTest::newRow("top-down BMP") << "a4-landscape-top-down.bmp" << 1 << a4Landscape;
@@ -279,11 +336,12 @@ void ImageAnalysisTest::analyzesImages()
 void ImageAnalysisTest::agreesWithQtReader_data()
 {
     QTest::addColumn<QString>("file");
-    for (const char *file :
-         {"letter-150dpi-landscape.png", "a4-150dpi-png-named.jpg", "a5-150dpi.tif",
-          "a5-150dpi-orientation8.tif", "a4-300dpi-orientation6.jpg", "three-pages.tif", "four-frames.gif",
-          "a4-150dpi.bmp", "a4-landscape-top-down.bmp", "os2-core-wide.bmp", "no-density-wide.jpg",
-          "lossy-wide.webp", "lossless-tall.webp", "extended-wide.webp", "animated.webp"})
+    for (const char *file : {"letter-150dpi-landscape.png", "a4-150dpi-png-named.jpg", "a5-150dpi.tif",
+                             "a5-150dpi-orientation8.tif", "a4-300dpi-orientation6.jpg", "three-pages.tif",
+                             "a5-landscape-big-endian.tif", "bigtiff-two-pages.tif", "four-frames.gif",
+                             "progressive-a5.jpg", "trailing-data.jpg", "a4-150dpi.bmp",
+                             "a4-landscape-top-down.bmp", "os2-core-wide.bmp", "no-density-wide.jpg",
+                             "lossy-wide.webp", "lossless-tall.webp", "extended-wide.webp", "animated.webp"})
         QTest::newRow(file) << QString::fromLatin1(file);
 }
 
