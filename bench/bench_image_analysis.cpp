@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -201,7 +201,7 @@ void run(const QString &dir)
 
 int main(int argc, char **argv)
 {
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.value(0) == "generate" && args.size() >= 2)
         return generate(args.at(1), args.value(2, "40").toInt()) ? 0 : 1;
