@@ -9,10 +9,10 @@
 #include "analysis/image_analyzer.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
