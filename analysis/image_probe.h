@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <cstddef>
+
+class QString;
+
+// What the headers of an image file say, read without decoding any pixel. Width, height and the
+// resolutions are as the picture is displayed: an EXIF orientation that turns it by 90 degrees is
+// already applied. When `readable` is false every other field is zero.
+struct ImageProbe
+{
+    bool readable = false;
+    quint32 width = 0;
+    quint32 height = 0;
+    int frameCount = 0;
+    // Zero when the file stores no resolution.
+    double dotsPerMeterX = 0;
+    double dotsPerMeterY = 0;
+};
+
+// Recognises the format by its magic bytes (JPEG, PNG, GIF, TIFF, BMP, WebP) and checks that the
+// image is complete: a truncated or implausible file is not readable.
+ImageProbe probeImageData(const uchar *data, std::size_t size);
+
+// The same for a file, mapped rather than read; a missing file, a folder or an empty file is not
+// readable.
+ImageProbe probeImageFile(const QString &path);
