@@ -1,10 +1,9 @@
+#include "support/zip_test_writer.h"
 #include "zip/zip_archive.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <zlib.h>
 
 namespace {
 
@@ -52,38 +51,9 @@ QByteArray littleEndian(quint32 value, int bytes)
     return out;
 }
 
-QByteArray rawDeflate(const QByteArray &data)
-{
-    z_stream stream{};
-    deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
-    QByteArray out(int(deflateBound(&stream, uLong(data.size()))), Qt::Uninitialized);
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData()));
-    stream.avail_in = uInt(data.size());
-    stream.next_out = reinterpret_cast<Bytef *>(out.data());
-    stream.avail_out = uInt(out.size());
-    deflate(&stream, Z_FINISH);
-    out.resize(qsizetype(stream.total_out));
-    deflateEnd(&stream);
-    return out;
-}
-
-// A one-entry deflated archive, for contents too large to keep as a fixture.
 QByteArray deflatedArchive(const QByteArray &name, const QByteArray &data)
 {
-    const QByteArray packed = rawDeflate(data);
-    const quint32 crc =
-        quint32(crc32(0, reinterpret_cast<const Bytef *>(data.constData()), uInt(data.size())));
-    const QByteArray sizes = littleEndian(crc, 4) + littleEndian(quint32(packed.size()), 4) +
-                             littleEndian(quint32(data.size()), 4) + littleEndian(quint32(name.size()), 2);
-    const QByteArray local = "PK\x03\x04" + littleEndian(20, 2) + littleEndian(0, 2) + littleEndian(8, 2) +
-                             littleEndian(0, 4) + sizes + littleEndian(0, 2) + name + packed;
-    const QByteArray central = "PK\x01\x02" + littleEndian(20, 2) + littleEndian(20, 2) + littleEndian(0, 2) +
-                               littleEndian(8, 2) + littleEndian(0, 4) + sizes + QByteArray(12, '\0') +
-                               littleEndian(0, 4) + name;
-    const QByteArray end = "PK\x05\x06" + QByteArray(4, '\0') + littleEndian(1, 2) + littleEndian(1, 2) +
-                           littleEndian(quint32(central.size()), 4) + littleEndian(quint32(local.size()), 4) +
-                           littleEndian(0, 2);
-    return local + central + end;
+    return deflatedZipArchive({{name, data}});
 }
 
 // Reads the entry through the file, through memory and through the stream; all three must agree.
