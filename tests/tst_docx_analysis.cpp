@@ -81,12 +81,10 @@ void TestDocxAnalysis::pageCountFromAppXml_data()
     QTest::newRow("negative") << appXml("<Pages>-3</Pages>") << 0;
     QTest::newRow("not a number") << appXml("<Pages>abc</Pages>") << 0;
     QTest::newRow("beyond 32 bits") << appXml("<Pages>99999999999</Pages>") << 0;
-    QTest::newRow("largest int") << appXml("<Pages>2147483647</Pages>") << 2147483647;
     QTest::newRow("first Pages counts") << appXml("<Pages>4</Pages><Pages>7</Pages>") << 4;
     QTest::newRow("first Pages counts even when invalid") << appXml("<Pages>x</Pages><Pages>7</Pages>") << 0;
     QTest::newRow("prefix and namespace ignored")
         << QByteArray("<ep:Properties xmlns:ep=\"urn:other\"><ep:Pages>5</ep:Pages></ep:Properties>") << 5;
-    QTest::newRow("nested deeper") << appXml("<Stats><Pages>9</Pages></Stats>") << 9;
     QTest::newRow("local name is case-sensitive") << appXml("<pages>5</pages>") << 0;
     QTest::newRow("no Pages") << appXml("<Words>100</Words>") << 0;
     QTest::newRow("malformed before Pages") << QByteArray("<Properties><a></b><Pages>5</Pages>") << 0;
@@ -127,7 +125,6 @@ void TestDocxAnalysis::paperSizeFromDocumentXml_data()
         << "Letter";
     QTest::newRow("infinity counts as unparsable")
         << documentXml(pgSz("w:w=\"inf\" w:h=\"inf\"") + pgSz("w:w=\"12240\" w:h=\"15840\"")) << "Letter";
-    QTest::newRow("decimal twips") << documentXml(pgSz("w:w=\"11906.4\" w:h=\"16838.0\"")) << "A4";
     QTest::newRow("other prefix") << QByteArray("<x:document xmlns:x=\"urn:x\"><x:pgSz x:w=\"12240\" "
                                                 "x:h=\"15840\"/></x:document>")
                                   << "Letter";
@@ -136,7 +133,6 @@ void TestDocxAnalysis::paperSizeFromDocumentXml_data()
         << documentXml("<w:p><w:r></w:p>" + pgSz("w:w=\"11906\" w:h=\"16838\"")) << QString();
     QTest::newRow("malformed after pgSz")
         << documentXml(pgSz("w:w=\"11906\" w:h=\"16838\"") + "<w:p><w:r></w:p>") << "A4";
-    QTest::newRow("truncated before pgSz") << documentXml("<w:p>").left(120) << QString();
     QTest::newRow("empty part") << QByteArray() << QString();
 }
 

@@ -114,8 +114,6 @@ void TestZipArchive::readsFixture_data()
     QTest::newRow("python stored") << "python-stored.zip" << kDocument << document << QString();
     QTest::newRow("python data descriptor")
         << "python-data-descriptor.zip" << kDocument << document << QString();
-    QTest::newRow("python data descriptor unicode")
-        << "python-data-descriptor.zip" << note << noteContent() << QString();
     QTest::newRow("python zip64 local header")
         << "python-force-zip64.zip" << kDocument << document << QString();
     QTest::newRow("zip command") << "zip-command.zip" << kDocument << document << QString();
@@ -151,8 +149,6 @@ void TestZipArchive::readsFixture_data()
         << QStringLiteral("不支持加密的 ZIP 条目");
     QTest::newRow("local header bad signature")
         << "local-header-bad-signature.zip" << kDocument << QByteArray() << kLocalHeader;
-    QTest::newRow("local header beyond file")
-        << "local-header-offset-beyond-file.zip" << kDocument << QByteArray() << kLocalHeader;
     QTest::newRow("local lengths past end")
         << "local-lengths-past-end.zip" << kDocument << QByteArray() << kIncomplete;
     QTest::newRow("compressed size past end")
@@ -161,8 +157,6 @@ void TestZipArchive::readsFixture_data()
     QTest::newRow("deflated bad crc") << "deflated-bad-crc.zip" << kDocument << QByteArray() << kCheckFailed;
     QTest::newRow("stored size mismatch")
         << "stored-size-mismatch.zip" << kDocument << QByteArray() << kCheckFailed;
-    QTest::newRow("stored zip64 markers")
-        << "stored-zip64-markers.zip" << kDocument << QByteArray() << kIncomplete;
     QTest::newRow("deflated truncated stream")
         << "deflated-truncated-stream.zip" << kDocument << QByteArray() << kInflateFailed;
     QTest::newRow("deflated declares more")
@@ -212,11 +206,6 @@ void TestZipArchive::readsGeneratedArchive_data()
     for (int i = 0; big.size() < 3 * 1024 * 1024; ++i)
         big += "<w:p><w:r><w:t>paragraph " + QByteArray::number(i) + "</w:t></w:r></w:p>";
     QTest::newRow("3 MiB deflated entry") << deflatedArchive(kDocument.toUtf8(), big) << big << QString();
-
-    // Deflate's best case, 258 bytes per two bits, leaves the ratio just under the bound.
-    const QByteArray zeros(4 * 1024 * 1024, '\0');
-    QTest::newRow("highly compressible entry")
-        << deflatedArchive(kDocument.toUtf8(), zeros) << zeros << QString();
 }
 
 void TestZipArchive::readsGeneratedArchive()
