@@ -1,12 +1,30 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
 
 class ZipArchive
 {
 public:
     // The uncompressed bytes of one entry, matched by its exact UTF-8 name. On failure an empty
-    // array and, when error is not null, a translated message (context "ZipArchive").
-    static QByteArray readEntry(const QString &zipPath, const QString &entryName, QString *error = nullptr);
+    // array and, when error is not null, a translated message (context "ZipArchive"). An entry
+    // declaring more than maxSize (when not negative) uncompressed bytes is refused unread.
+    static QByteArray readEntry(const QString &zipPath, const QString &entryName, QString *error = nullptr,
+                                qint64 maxSize = -1);
+    // The same on an archive already in memory.
+    static QByteArray readEntryFromData(const QByteArray &archive, const QString &entryName,
+                                        QString *error = nullptr, qint64 maxSize = -1);
+
+    // Hands the entry's uncompressed bytes to sink in pieces of at most 64 KiB, valid only during
+    // the call; memory stays bounded whatever the entry's size. When sink returns false nothing more is
+    // handed over, but the rest is still inflated so that size and CRC are verified. True when the entry is
+    // intact.
+    using ChunkSink = std::function<bool(QByteArrayView chunk)>;
+    static bool streamEntry(const QString &zipPath, const QString &entryName, const ChunkSink &sink,
+                            QString *error = nullptr);
+    static bool streamEntryFromData(const QByteArray &archive, const QString &entryName,
+                                    const ChunkSink &sink, QString *error = nullptr);
 };

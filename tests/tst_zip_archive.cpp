@@ -1,0 +1,303 @@
+#include "support/zip_test_writer.h"
+#include "zip/zip_archive.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kDocument = QStringLiteral("word/document.xml");
+const QString kCorrupted = QStringLiteral("ZIP 中央目录已损坏");
+const QString kInflateFailed = QStringLiteral("ZIP 条目解压失败");
+const QString kCheckFailed = QStringLiteral("ZIP 条目校验失败");
+const QString kIncomplete = QStringLiteral("ZIP 条目数据不完整");
+const QString kLocalHeader = QStringLiteral("ZIP 本地文件头已损坏");
+const QString kNoDirectory = QStringLiteral("找不到 ZIP 中央目录");
+
+QString notFound(const QString &name)
+{
+    return QStringLiteral("ZIP 中不存在条目：%1").arg(name);
+}
+
+QString fixture(const QString &name)
+{
+    return QStringLiteral(ORVANTA_TEST_DATA_DIR "/zip/") + name;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The content the fixture generator puts into word/document.xml and the Unicode-named entry.
+QByteArray documentContent()
+{
+    return QByteArray("<?xml version=\"1.0\"?><w:document><w:body><w:p/></w:body></w:document>\n")
+        .repeated(20);
+}
+
+QByteArray noteContent()
+{
+    return QStringLiteral("Grüße aus dem Archiv — 文档说明\n").toUtf8();
+}
+
+QByteArray littleEndian(quint32 value, int bytes)
+{
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i)
+        out.append(char((value >> (8 * i)) & 0xff));
+    return out;
+}
+
+QByteArray deflatedArchive(const QByteArray &name, const QByteArray &data)
+{
+    return deflatedZipArchive({{name, data}});
+}
+
+// Reads the entry through the file, through memory and through the stream; all three must agree.
+QByteArray readAllWays(const QString &path, const QString &entry, QString *error)
+{
+    QString fileError;
+    const QByteArray fromFile = ZipArchive::readEntry(path, entry, &fileError);
+    QString dataError;
+    const QByteArray fromData = ZipArchive::readEntryFromData(readFile(path), entry, &dataError);
+    QString streamError;
+    QByteArray streamed;
+    const bool intact = ZipArchive::streamEntry(
+        path, entry,
+        [&](QByteArrayView chunk) {
+            streamed.append(chunk.data(), chunk.size());
+            return true;
+        },
+        &streamError);
+    const bool agree = fromFile == fromData && fileError == dataError && fileError == streamError &&
+                       intact == fileError.isEmpty() && (!intact || streamed == fromFile);
+    *error =
+        agree ? fileError
+              : QStringLiteral("entry points disagree: %1 / %2 / %3").arg(fileError, dataError, streamError);
+    return fromFile;
+}
+
+} // namespace
+
+class TestZipArchive : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsFixture_data();
+    void readsFixture();
+    void readsGeneratedArchive_data();
+    void readsGeneratedArchive();
+    void reportsOpenError();
+    void nullErrorPointerKeepsEmptyResult();
+    void refusesEntryAboveCallerLimit();
+    void streamStopsDeliveringButStillVerifies_data();
+    void streamStopsDeliveringButStillVerifies();
+};
+
+void TestZipArchive::readsFixture_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("error");
+
+    const QString note = QStringLiteral("文档/说明.txt");
+    const QString empty = QStringLiteral("empty.txt");
+    const QByteArray document = documentContent();
+    QTest::newRow("python deflated") << "python-deflated.zip" << kDocument << document << QString();
+    QTest::newRow("python unicode name") << "python-deflated.zip" << note << noteContent() << QString();
+    QTest::newRow("python empty entry") << "python-deflated.zip" << empty << QByteArray() << QString();
+    QTest::newRow("python stored") << "python-stored.zip" << kDocument << document << QString();
+    QTest::newRow("python data descriptor")
+        << "python-data-descriptor.zip" << kDocument << document << QString();
+    QTest::newRow("python zip64 local header")
+        << "python-force-zip64.zip" << kDocument << document << QString();
+    QTest::newRow("zip command") << "zip-command.zip" << kDocument << document << QString();
+    QTest::newRow("zip command unicode stored") << "zip-command.zip" << note << noteContent() << QString();
+    QTest::newRow("zip command streamed") << "zip-command-streamed.zip" << kDocument << document << QString();
+    QTest::newRow("end record copy in comment")
+        << "comment-with-end-record-copy.zip" << kDocument << document << QString();
+    QTest::newRow("first of duplicate names")
+        << "duplicate-names.zip" << kDocument << QByteArray("first") << QString();
+
+    QTest::newRow("name is case-sensitive")
+        << "python-deflated.zip"
+        << "word/Document.xml" << QByteArray() << notFound("word/Document.xml");
+    QTest::newRow("empty end record in comment")
+        << "comment-with-empty-end-record.zip" << kDocument << QByteArray() << notFound(kDocument);
+    QTest::newRow("21 bytes") << "too-small.zip" << kDocument << QByteArray()
+                              << QStringLiteral("ZIP 文件过小或已损坏");
+    QTest::newRow("empty end record only")
+        << "empty-end-record-only.zip" << kDocument << QByteArray() << notFound(kDocument);
+    QTest::newRow("no end record") << "no-end-record.zip" << kDocument << QByteArray() << kNoDirectory;
+    QTest::newRow("directory offset beyond file")
+        << "directory-offset-beyond-file.zip" << kDocument << QByteArray() << kCorrupted;
+    QTest::newRow("directory bad signature")
+        << "directory-bad-signature.zip" << kDocument << QByteArray() << kCorrupted;
+    QTest::newRow("directory name past end")
+        << "directory-name-past-end.zip" << QStringLiteral("missing") << QByteArray() << kCorrupted;
+    QTest::newRow("directory count too high")
+        << "directory-count-too-high.zip" << QStringLiteral("missing") << QByteArray() << kCorrupted;
+    QTest::newRow("zip command encrypted") << "zip-command-encrypted.zip" << kDocument << QByteArray()
+                                           << QStringLiteral("不支持加密的 ZIP 条目");
+    QTest::newRow("encrypted refused before local header")
+        << "encrypted-flag-bad-local-offset.zip" << kDocument << QByteArray()
+        << QStringLiteral("不支持加密的 ZIP 条目");
+    QTest::newRow("local header bad signature")
+        << "local-header-bad-signature.zip" << kDocument << QByteArray() << kLocalHeader;
+    QTest::newRow("local lengths past end")
+        << "local-lengths-past-end.zip" << kDocument << QByteArray() << kIncomplete;
+    QTest::newRow("compressed size past end")
+        << "compressed-size-past-end.zip" << kDocument << QByteArray() << kIncomplete;
+    QTest::newRow("stored bad crc") << "stored-bad-crc.zip" << kDocument << QByteArray() << kCheckFailed;
+    QTest::newRow("deflated bad crc") << "deflated-bad-crc.zip" << kDocument << QByteArray() << kCheckFailed;
+    QTest::newRow("stored size mismatch")
+        << "stored-size-mismatch.zip" << kDocument << QByteArray() << kCheckFailed;
+    QTest::newRow("deflated truncated stream")
+        << "deflated-truncated-stream.zip" << kDocument << QByteArray() << kInflateFailed;
+    QTest::newRow("deflated declares more")
+        << "deflated-declares-more.zip" << kDocument << QByteArray() << kInflateFailed;
+    QTest::newRow("deflated declares less")
+        << "deflated-declares-less.zip" << kDocument << QByteArray() << kInflateFailed;
+    QTest::newRow("deflated impossible ratio")
+        << "deflated-impossible-ratio.zip" << kDocument << QByteArray() << kInflateFailed;
+    QTest::newRow("deflated zip64 markers")
+        << "deflated-zip64-markers.zip" << kDocument << QByteArray() << kIncomplete;
+    QTest::newRow("deflated size beyond int")
+        << "deflated-size-beyond-int.zip" << kDocument << QByteArray() << kInflateFailed;
+    QTest::newRow("python bzip2 method")
+        << "python-bzip2.zip" << kDocument << QByteArray() << QStringLiteral("不支持的 ZIP 压缩算法：12");
+    QTest::newRow("unknown method") << "unknown-method-99.zip" << kDocument << QByteArray()
+                                    << QStringLiteral("不支持的 ZIP 压缩算法：99");
+}
+
+void TestZipArchive::readsFixture()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, entry);
+    QFETCH(QByteArray, expected);
+    QFETCH(QString, error);
+
+    QString message;
+    const QByteArray result = readAllWays(fixture(file), entry, &message);
+    QCOMPARE(message, error);
+    QCOMPARE(result, expected);
+}
+
+void TestZipArchive::readsGeneratedArchive_data()
+{
+    QTest::addColumn<QByteArray>("archive");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("error");
+
+    const QByteArray base = readFile(fixture("python-deflated.zip"));
+    const QByteArray document = documentContent();
+    QByteArray commented = base;
+    commented.replace(commented.size() - 2, 2, littleEndian(65535, 2));
+    QTest::newRow("65535-byte comment") << commented + QByteArray(65535, 'c') << document << QString();
+    QTest::newRow("65535 bytes trailing") << base + QByteArray(65535, '\0') << document << QString();
+    QTest::newRow("65536 bytes trailing") << base + QByteArray(65536, '\0') << QByteArray() << kNoDirectory;
+
+    QByteArray big;
+    for (int i = 0; big.size() < 3 * 1024 * 1024; ++i)
+        big += "<w:p><w:r><w:t>paragraph " + QByteArray::number(i) + "</w:t></w:r></w:p>";
+    QTest::newRow("3 MiB deflated entry") << deflatedArchive(kDocument.toUtf8(), big) << big << QString();
+}
+
+void TestZipArchive::readsGeneratedArchive()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(QByteArray, expected);
+    QFETCH(QString, error);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile file(dir.filePath("archive.zip"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(archive), archive.size());
+    file.close();
+
+    QString message;
+    const QByteArray result = readAllWays(file.fileName(), kDocument, &message);
+    QCOMPARE(message, error);
+    QCOMPARE(result.size(), expected.size());
+    QVERIFY(result == expected);
+}
+
+void TestZipArchive::reportsOpenError()
+{
+    const QString path = fixture("does-not-exist.zip");
+    QFile file(path);
+    QVERIFY(!file.open(QIODevice::ReadOnly));
+    QString message;
+    QVERIFY(ZipArchive::readEntry(path, kDocument, &message).isEmpty());
+    QCOMPARE(message, file.errorString());
+    QVERIFY(!message.isEmpty());
+}
+
+void TestZipArchive::nullErrorPointerKeepsEmptyResult()
+{
+    QVERIFY(ZipArchive::readEntry(fixture("deflated-bad-crc.zip"), kDocument).isEmpty());
+    QCOMPARE(ZipArchive::readEntry(fixture("python-deflated.zip"), kDocument), documentContent());
+}
+
+void TestZipArchive::refusesEntryAboveCallerLimit()
+{
+    const QString path = fixture("python-deflated.zip");
+    const qint64 size = documentContent().size();
+    QString message;
+    QVERIFY(ZipArchive::readEntry(path, kDocument, &message, size - 1).isEmpty());
+    QCOMPARE(message, kInflateFailed);
+    message.clear();
+    QCOMPARE(ZipArchive::readEntry(path, kDocument, &message, size), documentContent());
+    QVERIFY(message.isEmpty());
+}
+
+void TestZipArchive::streamStopsDeliveringButStillVerifies_data()
+{
+    QTest::addColumn<QByteArray>("archive");
+    QTest::addColumn<QString>("error");
+
+    QByteArray big;
+    for (int i = 0; big.size() < 1024 * 1024; ++i)
+        big += QByteArray::number(i * 7919) + ' ';
+    const QByteArray archive = deflatedArchive(kDocument.toUtf8(), big);
+    QTest::newRow("intact") << archive << QString();
+    QByteArray badCrc = archive;
+    badCrc[badCrc.indexOf("PK\x01\x02") + 16] = char(badCrc[badCrc.indexOf("PK\x01\x02") + 16] ^ 1);
+    QTest::newRow("bad crc after the first piece") << badCrc << kCheckFailed;
+    QByteArray badTail = archive;
+    const qsizetype dataEnd = archive.indexOf("PK\x01\x02");
+    badTail[dataEnd - 3] = char(badTail[dataEnd - 3] ^ 0x55);
+    QTest::newRow("damaged stream tail") << badTail << QString("damaged");
+}
+
+void TestZipArchive::streamStopsDeliveringButStillVerifies()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(QString, error);
+
+    int pieces = 0;
+    QString message;
+    const bool intact = ZipArchive::streamEntryFromData(
+        archive, kDocument,
+        [&](QByteArrayView chunk) {
+            ++pieces;
+            return chunk.isEmpty();
+        },
+        &message);
+    QCOMPARE(pieces, 1);
+    QCOMPARE(intact, error.isEmpty());
+    if (error == "damaged")
+        QVERIFY(message == kInflateFailed || message == kCheckFailed);
+    else
+        QCOMPARE(message, error);
+}
+
+// QTEST_MAIN: the test runner passes -platform, which only a GUI application accepts.
+QTEST_MAIN(TestZipArchive)
+#include "tst_zip_archive.moc"
