@@ -4,6 +4,7 @@
 #include "analysis/pdf_page_tree.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfo>
 
 #include <exception>
@@ -42,23 +43,54 @@ private:
     qpdflogger_handle m_logger;
 };
 
+// What qpdf reads a document from. Small files are read into memory before the lock is
+// taken: qpdf parses from a buffer several times faster than through its file reader, which
+// seeks and refills for every object, and the reading overlaps other threads' parsing. Large
+// files are left to the file reader so that memory stays bounded.
+struct PdfSource
+{
+    QByteArray fileName; // absolute path in UTF-8, empty when the path cannot be a PDF
+    QByteArray bytes;
+    bool inMemory = false;
+};
+
+constexpr qint64 kInMemoryLimit = 16 * 1024 * 1024;
+
+PdfSource loadSource(const QString &path)
+{
+    const QFileInfo info(path);
+    PdfSource source;
+    // A FIFO or device would block or never end; a name with an embedded NUL would make qpdf
+    // open a different file.
+    const QByteArray fileName = info.absoluteFilePath().toUtf8();
+    if (!info.isFile() || fileName.contains('\0'))
+        return source;
+    source.fileName = fileName;
+    QFile file(path);
+    if (file.size() <= kInMemoryLimit && file.open(QIODevice::ReadOnly)) {
+        source.bytes = file.read(kInMemoryLimit);
+        source.inMemory = file.error() == QFileDevice::NoError;
+    }
+    return source;
+}
+
 // One opened document; the qpdf handle is released on every path.
 class OpenedPdf
 {
 public:
-    explicit OpenedPdf(const QFileInfo &file) : m_pdf(qpdf_init())
+    explicit OpenedPdf(const PdfSource &source) : m_pdf(qpdf_init())
     {
         // Errors go to stderr unless silenced, and warnings about damaged files unless
         // suppressed; both stay available through the handle.
         qpdf_silence_errors(m_pdf);
         qpdf_set_suppress_warnings(m_pdf, QPDF_TRUE);
         qpdf_set_logger(m_pdf, m_logger.handle());
-        // A FIFO or device would block or never end; a name with an embedded NUL would open
-        // a different file.
-        const QByteArray fileName = file.absoluteFilePath().toUtf8();
-        if (!file.isFile() || fileName.contains('\0'))
+        if (source.fileName.isEmpty())
             return;
-        const QPDF_ERROR_CODE code = qpdf_read(m_pdf, fileName.constData(), "");
+        const QPDF_ERROR_CODE code =
+            source.inMemory ? qpdf_read_memory(m_pdf, source.fileName.constData(), source.bytes.constData(),
+                                               static_cast<unsigned long long>(source.bytes.size()), "")
+                            : qpdf_read(m_pdf, source.fileName.constData(), "");
         m_readable = (code & QPDF_ERRORS) == 0 && !qpdf_has_error(m_pdf);
     }
     ~OpenedPdf()
@@ -79,10 +111,11 @@ private:
     bool m_readable = false;
 };
 
-PdfFacts readLocked(const QString &path, bool measureFirstPage)
+PdfFacts readPdfSource(const PdfSource &source, bool measureFirstPage)
 {
     const std::lock_guard<std::mutex> lock(qpdfMutex());
-    const OpenedPdf pdf{QFileInfo(path)};
+    // The source's bytes outlive the handle, which reads from them without a copy.
+    const OpenedPdf pdf(source);
     PdfFacts facts;
     if (!pdf.isReadable())
         return facts;
@@ -102,7 +135,7 @@ PdfFacts readLocked(const QString &path, bool measureFirstPage)
 PdfFacts readPdf(const QString &path, bool measureFirstPage)
 {
     try {
-        return readLocked(path, measureFirstPage);
+        return readPdfSource(loadSource(path), measureFirstPage);
     } catch (const std::exception &) {
         return PdfFacts();
     }
