@@ -127,7 +127,8 @@ PdfFacts readPdfSource(const PdfSource &source, bool measureFirstPage)
     if (firstPage == 0)
         return facts;
     const PdfPageSize size = displayedPageSize(pdf.handle(), firstPage);
-    facts.paperSize = paperSizeLabel(size.width, size.height);
+    if (size.width > 0 && size.height > 0)
+        facts.paperSize = paperSizeLabel(size.width, size.height);
     return facts;
 }
 

@@ -19,7 +19,7 @@ declare -A unreadable_for_pdfinfo
 #   pdfinfo finds inherited boxes through the page tree's /Kids, the analyser through /Parent
 #   links, at most 64 dictionaries deep;
 declare -A no_size=([mediabox-missing.pdf]=1 [mediabox-non-numeric-item.pdf]=1 [mediabox-three-items.pdf]=1
-    [mediabox-not-an-array.pdf]=1 [parent-cycle-no-mediabox.pdf]=1 [mediabox-64-levels-up.pdf]=1)
+    [mediabox-not-an-array.pdf]=1 [mediabox-zero-area.pdf]=1 [parent-cycle-no-mediabox.pdf]=1 [mediabox-64-levels-up.pdf]=1)
 #   poppler ignores a /Rotate that does not fit an int, the analyser reduces it modulo 360;
 declare -A rotation_reduced=([a4-rotate-beyond-int-range.pdf]=1)
 #   poppler trusts /Count for a page tree whose /Kids loop back; qpdf walks /Kids and refuses

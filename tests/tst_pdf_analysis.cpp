@@ -117,6 +117,9 @@ void TestPdfAnalysis::fixtures_data()
     QTest::newRow("box of three items") << "mediabox-three-items.pdf" << 1 << "";
     QTest::newRow("box not an array") << "mediabox-not-an-array.pdf" << 1 << "";
     QTest::newRow("box missing") << "mediabox-missing.pdf" << 1 << "";
+    QTest::newRow("box of zero area") << "mediabox-zero-area.pdf" << 1 << "";
+    QTest::newRow("unnamed size") << "unnamed-size-200-inches-square.pdf" << 1
+                                  << QString::fromUtf8("5080×5080 mm");
     QTest::newRow("cyclic parents, own box") << "parent-cycle-own-mediabox.pdf" << 1 << "A4";
     QTest::newRow("cyclic parents, no box") << "parent-cycle-no-mediabox.pdf" << 1 << "";
     QTest::newRow("box 63 levels up") << "mediabox-63-levels-up.pdf" << 1 << "A4";

@@ -64,6 +64,8 @@ one_page mediabox-non-numeric-item "" "/MediaBox [0 0 /Wide 842]"
 one_page mediabox-three-items "" "/MediaBox [0 0 595]"
 one_page mediabox-not-an-array "" "/MediaBox 595"
 one_page mediabox-missing "" ""
+one_page mediabox-zero-area "" "/MediaBox [0 0 0 0]"
+one_page unnamed-size-200-inches-square "" "/MediaBox [0 0 14400 14400]"
 for rotation in 90 -90 180 270 -270 450; do
     one_page "a4-rotate-${rotation/-/minus-}" "" "/MediaBox $A4 /Rotate $rotation"
 done
