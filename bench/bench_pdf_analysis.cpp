@@ -20,6 +20,7 @@
 
 #include <cstdio>
 #include <random>
+#include <sys/resource.h>
 
 namespace {
 
@@ -114,27 +115,47 @@ bool generateFolder(const QString &dir, int count)
     return true;
 }
 
-struct ToolRun
+// CPU seconds (user and system) used so far by this process or by its finished children. On
+// a busy machine wall-clock rates swing with the load; CPU time shows the work itself.
+double cpuSeconds(int who)
 {
-    double seconds = 0;
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct Measured
+{
+    double wall = 0;
+    double cpu = 0;
     int mismatches = 0;
 };
 
-// One process per file, one after another; `pagesPattern` reads the page count from its output.
-ToolRun timeTool(const QString &program, const QStringList &options, const QRegularExpression &pagesPattern,
-                 const QStringList &files, const QList<PdfFacts> &expected)
+// Runs `work` and adds its wall-clock seconds and the CPU seconds of `who` to `into`.
+template <typename Work> void measure(Measured &into, int who, Work work)
 {
-    ToolRun result;
+    const double cpuBefore = cpuSeconds(who);
     QElapsedTimer timer;
     timer.start();
+    work();
+    into.wall += timer.nsecsElapsed() / 1e9;
+    into.cpu += cpuSeconds(who) - cpuBefore;
+}
+
+// One process per file, one after another; `pagesPattern` reads the page count from its output.
+// Returns how many counts differ from `expected`.
+int runTool(const QString &program, const QStringList &options, const QRegularExpression &pagesPattern,
+            const QStringList &files, const QList<PdfFacts> &expected)
+{
+    int mismatches = 0;
     for (int i = 0; i < files.size(); ++i) {
         const QByteArray output = run(program, options + QStringList{files.at(i)});
         const QRegularExpressionMatch match = pagesPattern.match(QString::fromUtf8(output));
         if (!match.hasMatch() || match.captured(1).toInt() != expected.at(i).pageCount)
-            ++result.mismatches;
+            ++mismatches;
     }
-    result.seconds = timer.elapsed() / 1000.0;
-    return result;
+    return mismatches;
 }
 
 int benchmark(QString dir, int count)
@@ -165,18 +186,35 @@ int benchmark(QString dir, int count)
             bytes += reader.readAll().size();
     }
 
+    // The four contenders take turns on small slices of the folder, so that a change in the
+    // machine's load weighs on all of them alike.
     QThreadPool pool;
     pool.setMaxThreadCount(4);
-    QElapsedTimer timer;
-    timer.start();
-    const QList<PdfFacts> facts = QtConcurrent::blockingMapped(&pool, files, &pdfAnalyze);
-    const double oneOpen = timer.elapsed() / 1000.0;
-
-    timer.restart();
-    const QList<PdfFacts> twoOpenFacts = QtConcurrent::blockingMapped(&pool, files, [](const QString &file) {
-        return PdfFacts{pdfPageCount(file), pdfPaperSize(file)};
-    });
-    const double twoOpen = timer.elapsed() / 1000.0;
+    const QRegularExpression pdfinfoPages(QStringLiteral("Pages:\\s+(\\d+)"));
+    const QRegularExpression qpdfPages(QStringLiteral("^(\\d+)"));
+    Measured oneOpen, twoOpen, pdfinfo, qpdf;
+    QList<PdfFacts> facts;
+    QList<PdfFacts> twoOpenFacts;
+    constexpr int kSlice = 25;
+    for (int start = 0; start < files.size(); start += kSlice) {
+        const QStringList slice = files.mid(start, kSlice);
+        QList<PdfFacts> sliceFacts;
+        measure(oneOpen, RUSAGE_SELF,
+                [&] { sliceFacts = QtConcurrent::blockingMapped(&pool, slice, &pdfAnalyze); });
+        measure(twoOpen, RUSAGE_SELF, [&] {
+            twoOpenFacts += QtConcurrent::blockingMapped(&pool, slice, [](const QString &file) {
+                return PdfFacts{pdfPageCount(file), pdfPaperSize(file)};
+            });
+        });
+        measure(pdfinfo, RUSAGE_CHILDREN, [&] {
+            pdfinfo.mismatches += runTool(QStringLiteral("pdfinfo"), {}, pdfinfoPages, slice, sliceFacts);
+        });
+        measure(qpdf, RUSAGE_CHILDREN, [&] {
+            qpdf.mismatches += runTool(QStringLiteral("qpdf"), {QStringLiteral("--show-npages")}, qpdfPages,
+                                       slice, sliceFacts);
+        });
+        facts += sliceFacts;
+    }
 
     qint64 pages = 0;
     int unreadable = 0;
@@ -189,25 +227,23 @@ int benchmark(QString dir, int count)
         differing += same ? 0 : 1;
     }
 
-    const ToolRun pdfinfo = timeTool(QStringLiteral("pdfinfo"), {},
-                                     QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")), files, facts);
-    const ToolRun qpdf = timeTool(QStringLiteral("qpdf"), {QStringLiteral("--show-npages")},
-                                  QRegularExpression(QStringLiteral("^(\\d+)")), files, facts);
-
     const auto rate = [&files](double seconds) { return seconds > 0 ? files.size() / seconds : 0.0; };
-    const double fastestTool = std::max(rate(pdfinfo.seconds), rate(qpdf.seconds));
+    const auto line = [&rate](const char *what, double seconds, double cpu) {
+        std::printf("%-42s %8.1f files/s (%.3f s wall), %8.1f files per CPU second\n", what, rate(seconds),
+                    seconds, rate(cpu));
+    };
     std::printf("folder: %s\nfiles: %lld, pages: %lld, bytes: %lld\n", qPrintable(dir),
                 static_cast<long long>(files.size()), static_cast<long long>(pages),
                 static_cast<long long>(bytes));
-    std::printf("analyser, one open per file (4 threads): %8.1f files/s (%.3f s)\n", rate(oneOpen), oneOpen);
-    std::printf("analyser, two opens per file (4 threads): %7.1f files/s (%.3f s)\n", rate(twoOpen), twoOpen);
-    std::printf("pdfinfo, one process per file:           %8.1f files/s (%.3f s)\n", rate(pdfinfo.seconds),
-                pdfinfo.seconds);
-    std::printf("qpdf --show-npages, one process per file: %7.1f files/s (%.3f s)\n", rate(qpdf.seconds),
-                qpdf.seconds);
-    std::printf("speed-up over the faster tool: %.1fx (two opens: %.1fx)\n",
-                fastestTool > 0 ? rate(oneOpen) / fastestTool : 0.0,
-                fastestTool > 0 ? rate(twoOpen) / fastestTool : 0.0);
+    line("analyser, one open per file (4 threads):", oneOpen.wall, oneOpen.cpu);
+    line("analyser, two opens per file (4 threads):", twoOpen.wall, twoOpen.cpu);
+    line("pdfinfo, one process per file:", pdfinfo.wall, pdfinfo.cpu);
+    line("qpdf --show-npages, one process per file:", qpdf.wall, qpdf.cpu);
+    const double fastestTool = std::max(rate(pdfinfo.wall), rate(qpdf.wall));
+    const double fastestToolCpu = std::max(rate(pdfinfo.cpu), rate(qpdf.cpu));
+    std::printf("speed-up over the faster tool: %.1fx wall, %.1fx CPU (two opens: %.1fx wall, %.1fx CPU)\n",
+                rate(oneOpen.wall) / fastestTool, rate(oneOpen.cpu) / fastestToolCpu,
+                rate(twoOpen.wall) / fastestTool, rate(twoOpen.cpu) / fastestToolCpu);
     std::printf("files without pages or size: %d; page counts differing from pdfinfo: %d, from qpdf: %d, "
                 "answers differing between one and two opens: %d\n",
                 unreadable, pdfinfo.mismatches, qpdf.mismatches, differing);
