@@ -2,8 +2,18 @@
 
 #include <QString>
 
-// Both open the file through qpdf under one process-wide lock; an unreadable, damaged or
-// password-protected file gives 0 pages and an empty size.
+// What one reading of a PDF found out: the page count (0 when the file cannot be read) and the
+// paper-size text of the first page (empty when it cannot be measured).
+struct PdfFacts
+{
+    int pageCount = 0;
+    QString paperSize;
+};
+
+// Every function here opens the file through qpdf under one process-wide lock; an unreadable,
+// damaged or password-protected file gives 0 pages and an empty size. qpdf prints nothing.
 int pdfPageCount(const QString &path);
 // Paper-size text of the first page (its media box with the page rotation applied).
 QString pdfPaperSize(const QString &path);
+// Both answers from a single opening of the file; identical to calling the two above.
+PdfFacts pdfAnalyze(const QString &path);
