@@ -288,5 +288,6 @@ void TestCompoundFileReader::rejectsDamage()
     QVERIFY(timer.elapsed() < 2000);
 }
 
-QTEST_GUILESS_MAIN(TestCompoundFileReader)
+// A GUI application object so that the "-platform offscreen" the test runner passes is understood.
+QTEST_MAIN(TestCompoundFileReader)
 #include "tst_compound_file.moc"

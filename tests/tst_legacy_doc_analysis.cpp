@@ -622,5 +622,6 @@ void TestLegacyDocAnalysis::realOfficeSuiteRendersBatch()
     QVERIFY(!results.at(3).paperSize.isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestLegacyDocAnalysis)
+// A GUI application object so that the "-platform offscreen" the test runner passes is understood.
+QTEST_MAIN(TestLegacyDocAnalysis)
 #include "tst_legacy_doc_analysis.moc"
