@@ -13,10 +13,20 @@
 
 #include <algorithm>
 
+namespace {
+
+// Only regular files are opened: opening a FIFO or a device named .doc could block for ever.
+bool openRegularFile(QFile &file)
+{
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+}
+
+} // namespace
+
 int oleSummaryPageCount(const QString &path)
 {
     QFile file(QFileInfo(path).absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!openRegularFile(file))
         return 0;
     CompoundFile compound(&file);
     if (!compound.open())
@@ -30,7 +40,7 @@ int oleSummaryPageCount(const QString &path)
 QString wordFibPaperSize(const QString &path)
 {
     QFile file(QFileInfo(path).absoluteFilePath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!openRegularFile(file))
         return {};
     CompoundFile compound(&file);
     if (!compound.open())

@@ -80,7 +80,7 @@ QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString 
     QList<int> staged;
     for (int i = 0; i < paths.size(); ++i) {
         const QString copy = dir.filePath(QStringLiteral("in/") + stagedName(i, paths.at(i)));
-        if (QFile::copy(paths.at(i), copy)) {
+        if (QFileInfo(paths.at(i)).isFile() && QFile::copy(paths.at(i), copy)) {
             arguments.append(copy);
             staged.append(i);
         }
@@ -97,8 +97,9 @@ QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString 
 #ifdef Q_OS_UNIX
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
 #endif
-    const int timeoutMs = int(std::clamp<qint64>(qint64(paths.size()) * timeoutPerFileMs, timeoutPerFileMs,
-                                                 std::numeric_limits<int>::max()));
+    const int timeoutMs =
+        int(std::clamp<qint64>(qint64(paths.size()) * std::max(timeoutPerFileMs, 1),
+                               std::max(timeoutPerFileMs, 1), std::numeric_limits<int>::max()));
     process.start();
     if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit) {
         killProcessTree(process);

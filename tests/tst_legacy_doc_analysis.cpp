@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -379,6 +379,9 @@ void TestLegacyDocAnalysis::fileReaders_data()
         << writeFile(dir + "text.doc", "Just some text, no Word here.\n") << 0 << "";
     QTest::newRow("missing file") << dir + "absent.doc" << 0 << "";
     QTest::newRow("empty file") << writeFile(dir + "empty.doc", "") << 0 << "";
+    const QString fifo = dir + "pipe.doc";
+    QTest::newRow("named pipe does not block")
+        << (::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 ? fifo : QString()) << 0 << "";
 }
 
 void TestLegacyDocAnalysis::fileReaders()
