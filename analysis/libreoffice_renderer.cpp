@@ -107,9 +107,7 @@ QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString 
     }
 
     for (const int i : std::as_const(staged)) {
-        const QString pdf =
-            dir.filePath(QStringLiteral("out/") + QFileInfo(stagedName(i, paths.at(i))).completeBaseName() +
-                         QStringLiteral(".pdf"));
+        const QString pdf = dir.filePath(QStringLiteral("out/%1.pdf").arg(i));
         if (!QFileInfo::exists(pdf))
             continue;
         result[i].pageCount = std::max(0, reader.pageCount(pdf));
