@@ -1,0 +1,16 @@
+#pragma once
+
+#include "analysis/document_info.h"
+#include "analysis/legacy_doc_analyzer.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+using PageInfoProvider = std::function<QList<WordPageInfo>(const QStringList &)>;
+
+// The legacy batch with the automation step supplied by the caller: the file-based readers first,
+// then one call of automation for the files still lacking a page count or a paper size. What the
+// files themselves provided is never replaced.
+QList<DocumentInfo> analyzeLegacyDocumentsWith(const QStringList &paths, const PageInfoProvider &automation);

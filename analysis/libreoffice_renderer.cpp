@@ -1,0 +1,117 @@
+#include "analysis/libreoffice_renderer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <algorithm>
+#include <limits>
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int killGraceMs = 30000;
+
+// The suite names its output after the input's base name, so every input gets a unique name;
+// a private copy also keeps its lock files out of the user's folders.
+QString stagedName(int index, const QString &path)
+{
+    static const QRegularExpression plainSuffix(QStringLiteral("^[a-z0-9]{1,8}$"));
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (!plainSuffix.match(suffix).hasMatch())
+        suffix = QStringLiteral("doc");
+    return QString::number(index) + QLatin1Char('.') + suffix;
+}
+
+// The launcher forks the real office process; killing the process group takes both.
+void killProcessTree(QProcess &process)
+{
+#ifdef Q_OS_UNIX
+    const qint64 pid = process.processId();
+    if (pid > 0)
+        ::kill(-pid_t(pid), SIGKILL);
+#endif
+    process.kill();
+    process.waitForFinished(killGraceMs);
+}
+
+} // namespace
+
+QString findLibreOfficeProgram()
+{
+    QString program = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (program.isEmpty())
+        program = QStandardPaths::findExecutable(QStringLiteral("libreoffice"));
+    return program;
+}
+
+QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString &program,
+                                        const RenderedPdfReader &reader, int timeoutPerFileMs)
+{
+    QList<WordPageInfo> result(paths.size());
+    if (paths.isEmpty() || program.isEmpty())
+        return result;
+
+    QTemporaryDir work;
+    if (!work.isValid())
+        return result;
+    const QDir dir(work.path());
+    if (!dir.mkdir(QStringLiteral("in")) || !dir.mkdir(QStringLiteral("out")))
+        return result;
+
+    QStringList arguments{
+        QStringLiteral("-env:UserInstallation=") +
+            QUrl::fromLocalFile(dir.filePath(QStringLiteral("profile"))).toString(QUrl::FullyEncoded),
+        QStringLiteral("--headless"),
+        QStringLiteral("--norestore"),
+        QStringLiteral("--convert-to"),
+        QStringLiteral("pdf"),
+        QStringLiteral("--outdir"),
+        dir.filePath(QStringLiteral("out"))};
+    QList<int> staged;
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString copy = dir.filePath(QStringLiteral("in/") + stagedName(i, paths.at(i)));
+        if (QFileInfo(paths.at(i)).isFile() && QFile::copy(paths.at(i), copy)) {
+            arguments.append(copy);
+            staged.append(i);
+        }
+    }
+    if (staged.isEmpty())
+        return result;
+
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+#ifdef Q_OS_UNIX
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
+    const int timeoutMs =
+        int(std::clamp<qint64>(qint64(paths.size()) * std::max(timeoutPerFileMs, 1),
+                               std::max(timeoutPerFileMs, 1), std::numeric_limits<int>::max()));
+    process.start();
+    if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit) {
+        killProcessTree(process);
+        return result;
+    }
+
+    for (const int i : std::as_const(staged)) {
+        const QString pdf = dir.filePath(QStringLiteral("out/%1.pdf").arg(i));
+        if (!QFileInfo::exists(pdf))
+            continue;
+        result[i].pageCount = std::max(0, reader.pageCount(pdf));
+        result[i].paperSize = reader.paperSize(pdf);
+    }
+    return result;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "analysis/legacy_doc_analyzer.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// How a rendered PDF is measured; normally the PDF analyser.
+struct RenderedPdfReader
+{
+    std::function<int(const QString &)> pageCount;
+    std::function<QString(const QString &)> paperSize;
+};
+
+// The headless office suite's program ("soffice", else "libreoffice") on the PATH; empty when absent.
+QString findLibreOfficeProgram();
+
+// Renders all paths to PDF with one run of program in a private temporary folder and measures
+// each PDF with reader. One entry per path, in order. When the program is missing, fails to start
+// or outlives max(n * timeoutPerFileMs, timeoutPerFileMs), every entry stays {0, empty}.
+QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString &program,
+                                        const RenderedPdfReader &reader, int timeoutPerFileMs = 30000);
