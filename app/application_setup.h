@@ -4,8 +4,16 @@
 
 class QApplication;
 
-// Identity, style, stylesheet and translation catalogue of the application, set up in the order
-// the settings store and the window rely on. Lives as long as the event loop runs.
+// Organisation and application names (they also locate the settings store), version, icon.
+void applyApplicationIdentity();
+// "Fusion", the compiled-in stylesheet and a Chinese face for the stylesheet's font family.
+void applyApplicationStyle(QApplication &app);
+// Loads and installs the catalogue of a language code; false (nothing installed) for the
+// source language or a code without a catalogue.
+bool installTranslation(QTranslator &translator, const QString &languageCode);
+
+// Start-up in the order the settings store and the window rely on. Lives as long as the event
+// loop runs, so the installed translator does too.
 class ApplicationSetup
 {
 public:

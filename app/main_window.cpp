@@ -1,5 +1,106 @@
 #include "app/main_window.h"
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {}
+#include "storage/settings_keys.h"
+#include "storage/ui_language.h"
 
-MainWindow::~MainWindow() = default;
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QThread>
+
+#include <algorithm>
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    analysisPool.setMaxThreadCount(std::clamp(QThread::idealThreadCount(), 4, 8));
+    legacyDocPool.setMaxThreadCount(2);
+
+    setWindowTitle(tr("Orvanta v%1 - 文档打印核价").arg(QLatin1String("1.0.1")));
+    setMinimumSize(760, 520);
+    resize(990, 552);
+    setAcceptDrops(true);
+
+    {
+        const QSettings settings;
+        customBindingMethods = loadCustomBindingMethods(settings);
+    }
+    buildUi();
+    documentTable->viewport()->installEventFilter(this);
+    openDatabase();
+    loadPriceSettings();
+    recalculate();
+}
+
+MainWindow::~MainWindow()
+{
+    if (database.isOpen())
+        database.close();
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+    // Running analyses finish before the members they report to go away; their watchers are
+    // children of this window, so late results are never applied.
+    legacyDocPool.waitForDone();
+    analysisPool.waitForDone();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (documentTable && watched == documentTable && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        removeSelectedDocuments();
+        return true;
+    }
+    if (documentTable && watched == documentTable->viewport() && event->type() == QEvent::Resize)
+        placeEmptyHint();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    placeEmptyHint();
+}
+
+void MainWindow::showPriceSettings()
+{
+    // The price settings dialog is not part of this build yet; its button stays disabled.
+}
+
+void MainWindow::exportQuotePdf()
+{
+    // Quote export is not part of this build yet; its menu entries stay disabled.
+}
+
+void MainWindow::exportExcel()
+{}
+
+void MainWindow::changeLanguage(int index)
+{
+    if (!languageCombo || index < 0)
+        return;
+    const QString code = languageCombo->itemData(index).toString();
+    if (code == currentLanguageCode())
+        return;
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("language"), code);
+        settings.sync();
+    }
+    const auto answer =
+        QMessageBox::question(this, tr("切换语言"), tr("语言设置已保存，重启软件后生效。是否现在重启？"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes) {
+        statusBar()->showMessage(tr("新语言将在下次启动时生效"), 4000);
+        return;
+    }
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+    QCoreApplication::quit();
+}

@@ -1,6 +1,24 @@
 #pragma once
 
+#include "analysis/document_info.h"
+#include "pricing/price_profile.h"
+
+#include <QList>
 #include <QMainWindow>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QThreadPool>
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QTableWidgetItem;
+class MoneyFormat;
+struct StorageResult;
 
 class MainWindow : public QMainWindow
 {
@@ -9,4 +27,118 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Row accessors.
+    QString documentPathAt(int row) const;
+    QString cellText(int row, int column) const;
+    QString rowColorMode(int row) const;
+    QString rowBinding(int row) const;
+    void setRowColorMode(int row, const QString &key);
+    void setRowBinding(int row, const QString &key);
+    void moveRow(int from, int to);
+
+    // Pricing adapters over the table and the active profile.
+    double lineAmount(int row) const;
+    QString unitPriceText(const QString &paperSize, const QString &colorMode) const;
+    bool isDuplex() const;
+    const PriceProfile &currentProfile() const { return activeProfile; }
+    int pendingAnalysisCount() const { return pendingAnalyses; }
+
+public Q_SLOTS:
+    void addPaths(const QStringList &paths);
+    void showPriceSettings();
+    void recalculate();
+    void clearAll();
+    void exportQuotePdf();
+    void exportExcel();
+    void changeLanguage(int index);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // Widget tree.
+    void buildUi();
+    QWidget *buildTopBar();
+    QWidget *buildBottomBar();
+    void buildDocumentTable();
+    void buildStatusBar();
+    void fitComboWidth(QComboBox *combo);
+    void fitChoiceColumns();
+    void raiseChoiceColumnWidths(int row);
+    void setEmptyHintVisible(bool visible);
+    void placeEmptyHint();
+
+    // Rows.
+    void addDocument(const QString &path);
+    void setDropActive(bool on);
+    void applyColorModeToAllRows();
+    void applyBindingToAllRows();
+    void applyCopiesToAllRows(int copies);
+    void validateEditedCell(int row, int column);
+    void removeSelectedDocuments();
+    void forgetDocumentPath(const QString &path);
+    QTableWidgetItem *makeItem(const QString &text, Qt::Alignment alignment, bool editable) const;
+
+    // Sorting.
+    void showSortMenu(int column);
+    void applySort(int column, Qt::SortOrder order);
+
+    // Price profiles and their storage.
+    void openDatabase();
+    void loadPriceSettings();
+    bool savePriceSettings();
+    void reportStorageFailure(const StorageResult &result);
+    void applyProfile(const QString &name);
+    void rebuildProfileCombo(const QString &selectedName);
+    void rebuildBindingCombo();
+
+    // Background analysis.
+    void startAnalysis(const QString &path);
+    void analyzeLegacyDocBatch(const QList<QString> &paths);
+    void queueAnalysisResults(const QList<DocumentInfo> &results);
+    void applyQueuedResults();
+    void applyAnalysisResult(const DocumentInfo &info);
+    void writeAnalysisResult(int row, const DocumentInfo &info);
+    void showLegacyDocNoticeIfNeeded(const DocumentInfo &info);
+    void reportAnalysisProgress();
+
+    QSqlDatabase database;
+    bool databaseReady = false; // opened and upgraded without a reported failure
+    PriceProfile activeProfile;
+    PriceProfileMap priceProfiles;
+    CustomBindingMap customBindingMethods;
+    QStringList knownDocumentPaths;
+    QSet<QString> knownDocumentKeys; // lower-cased knownDocumentPaths, for the duplicate check
+    QThreadPool analysisPool;
+    QThreadPool legacyDocPool;
+    int pendingAnalyses = 0;
+    int sortColumn = -1;
+    Qt::SortOrder sortOrder = Qt::AscendingOrder;
+    int nameSortAttribute = 0;
+    bool legacyDocNoticeShown = false;
+
+    QList<DocumentInfo> queuedResults;
+    bool resultFlushScheduled = false;
+    bool addingDocuments = false;
+    int reservedRows = 0; // rows appended by addPaths that addDocument has not filled yet
+    int choiceColumnWidths[2] = {0, 0};
+
+    QTableWidget *documentTable = nullptr;
+    QLabel *emptyHintLabel = nullptr;
+    QLabel *fileCountLabel = nullptr;
+    QLabel *pageCountLabel = nullptr;
+    QLabel *amountValue = nullptr;
+    QSpinBox *globalCopiesSpin = nullptr;
+    QComboBox *profileCombo = nullptr;
+    QComboBox *colorModeCombo = nullptr;
+    QComboBox *bindingCombo = nullptr;
+    QComboBox *printModeCombo = nullptr;
+    QComboBox *languageCombo = nullptr;
+    QPushButton *exportButton = nullptr;
+    QMenu *exportMenu = nullptr;
 };

@@ -1,0 +1,333 @@
+#include "app/main_window.h"
+
+#include "documents/document_columns.h"
+#include "documents/page_loading_indicator.h"
+#include "pricing/regional_format.h"
+#include "storage/settings_keys.h"
+#include "storage/ui_language.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+void MainWindow::buildUi()
+{
+    auto *central = new QWidget(this);
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    centralLayout->addWidget(buildTopBar());
+
+    auto *content = new QWidget(central);
+    auto *contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->setSpacing(0);
+
+    auto *panel = new QFrame(content);
+    panel->setObjectName(QStringLiteral("panel"));
+    auto *panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(8, 8, 8, 8);
+    panelLayout->setSpacing(0);
+    buildDocumentTable();
+    panelLayout->addWidget(documentTable, 1);
+
+    contentLayout->addWidget(panel, 1);
+    contentLayout->addWidget(buildBottomBar());
+    centralLayout->addWidget(content, 1);
+    setCentralWidget(central);
+
+    buildStatusBar();
+
+    QTimer::singleShot(0, this, [this] {
+        fitComboWidth(colorModeCombo);
+        fitComboWidth(bindingCombo);
+        if (QWidget *topBar = findChild<QWidget *>(QStringLiteral("topBar")); topBar && topBar->layout()) {
+            topBar->layout()->invalidate();
+            topBar->layout()->activate();
+        }
+        fitChoiceColumns();
+    });
+}
+
+QWidget *MainWindow::buildTopBar()
+{
+    auto *topBar = new QWidget(this);
+    topBar->setObjectName(QStringLiteral("topBar"));
+    auto *outer = new QVBoxLayout(topBar);
+    outer->setContentsMargins(8, 4, 8, 4);
+    outer->setSpacing(0);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(8);
+    outer->addLayout(row);
+
+    row->addWidget(new QLabel(tr("价格角色"), topBar));
+    profileCombo = new QComboBox(topBar);
+    profileCombo->setObjectName(QStringLiteral("profileCombo"));
+    profileCombo->setMinimumWidth(90);
+    profileCombo->setMaximumWidth(140);
+    row->addWidget(profileCombo);
+
+    row->addWidget(new QLabel(tr("颜色"), topBar));
+    colorModeCombo = new QComboBox(topBar);
+    colorModeCombo->setObjectName(QStringLiteral("colorModeCombo"));
+    for (const QString &key : colorModeKeys())
+        colorModeCombo->addItem(colorModeLabel(key), key);
+    colorModeCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    colorModeCombo->setToolTip(tr("统一设置列表中所有文件的颜色"));
+    fitComboWidth(colorModeCombo);
+    row->addWidget(colorModeCombo);
+
+    row->addWidget(new QLabel(tr("装订"), topBar));
+    bindingCombo = new QComboBox(topBar);
+    bindingCombo->setObjectName(QStringLiteral("bindingCombo"));
+    for (const QString &key : bindingKeys(customBindingMethods))
+        bindingCombo->addItem(bindingLabel(key, customBindingMethods), key);
+    bindingCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    bindingCombo->setToolTip(tr("统一设置列表中所有文件的装订方式"));
+    fitComboWidth(bindingCombo);
+    row->addWidget(bindingCombo);
+
+    row->addWidget(new QLabel(tr("单双面"), topBar));
+    printModeCombo = new QComboBox(topBar);
+    printModeCombo->setObjectName(QStringLiteral("printModeCombo"));
+    printModeCombo->addItem(tr("单面"), QStringLiteral("simplex"));
+    printModeCombo->addItem(tr("双面"), QStringLiteral("duplex"));
+    printModeCombo->setCurrentIndex(std::max(0, printModeCombo->findData(readPrintMode(QSettings()))));
+    printModeCombo->setToolTip(tr("双面打印时使用当前价格角色的双面价格系数"));
+    row->addWidget(printModeCombo);
+
+    row->addWidget(new QLabel(tr("份数"), topBar));
+    globalCopiesSpin = new QSpinBox(topBar);
+    globalCopiesSpin->setObjectName(QStringLiteral("globalCopiesSpin"));
+    globalCopiesSpin->setRange(1, 9999);
+    globalCopiesSpin->setValue(1);
+    globalCopiesSpin->setFixedSize(64, 26);
+    globalCopiesSpin->setAlignment(Qt::AlignCenter);
+    globalCopiesSpin->setToolTip(tr("设置所有文件的打印份数"));
+    row->addWidget(globalCopiesSpin);
+
+    row->addStretch();
+    auto *settingsButton = new QPushButton(tr("价格设置"), topBar);
+    settingsButton->setObjectName(QStringLiteral("priceSettingsButton"));
+    // Enabled once the price settings dialog is part of the program.
+    settingsButton->setEnabled(false);
+    row->addWidget(settingsButton);
+    auto *clearButton = new QPushButton(tr("清空"), topBar);
+    clearButton->setObjectName(QStringLiteral("dangerButton"));
+    row->addWidget(clearButton);
+
+    connect(colorModeCombo, &QComboBox::currentTextChanged, this, [this] { fitComboWidth(colorModeCombo); });
+    connect(colorModeCombo, &QComboBox::currentIndexChanged, this, [this] { applyColorModeToAllRows(); });
+    connect(bindingCombo, &QComboBox::currentTextChanged, this, [this] { fitComboWidth(bindingCombo); });
+    connect(bindingCombo, &QComboBox::currentIndexChanged, this, [this] { applyBindingToAllRows(); });
+    connect(printModeCombo, &QComboBox::currentIndexChanged, this, [this] {
+        QSettings settings;
+        writePrintMode(settings, printModeCombo->currentData().toString());
+        recalculate();
+    });
+    connect(profileCombo, &QComboBox::currentIndexChanged, this,
+            [this] { applyProfile(profileCombo->currentData().toString()); });
+    connect(globalCopiesSpin, &QSpinBox::valueChanged, this,
+            [this](int value) { applyCopiesToAllRows(value); });
+    connect(settingsButton, &QPushButton::clicked, this, &MainWindow::showPriceSettings);
+    connect(clearButton, &QPushButton::clicked, this, &MainWindow::clearAll);
+    return topBar;
+}
+
+void MainWindow::buildDocumentTable()
+{
+    documentTable = new QTableWidget(0, DocumentColumnCount, this);
+    documentTable->setObjectName(QStringLiteral("documentTable"));
+    documentTable->setHorizontalHeaderLabels({tr("文件名称  ▼"), tr("颜色"), tr("页数  ▼"), tr("尺寸  ▼"),
+                                              tr("份数"), tr("单价/页"), tr("装订方式"), tr("小计")});
+    documentTable->verticalHeader()->setVisible(false);
+    documentTable->setShowGrid(true);
+    documentTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    documentTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    documentTable->setAlternatingRowColors(false);
+    documentTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    documentTable->setContextMenuPolicy(Qt::CustomContextMenu);
+    documentTable->installEventFilter(this);
+
+    QHeaderView *header = documentTable->horizontalHeader();
+    header->setFixedHeight(28);
+    header->setSectionResizeMode(FileNameColumn, QHeaderView::Stretch);
+    for (int column = ColorColumn; column < DocumentColumnCount; ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    for (int column : {AmountColumn, SizeColumn, ColorColumn, BindingColumn})
+        header->setSectionResizeMode(column, QHeaderView::Fixed);
+    documentTable->setColumnWidth(AmountColumn, 82);
+    documentTable->setColumnWidth(SizeColumn, 96);
+    documentTable->verticalHeader()->setDefaultSectionSize(DocumentRowHeight);
+    documentTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    new PageLoadingIndicator(documentTable, PagesColumn);
+
+    connect(header, &QHeaderView::sectionClicked, this, [this](int column) { showSortMenu(column); });
+    connect(documentTable, &QTableWidget::cellChanged, this,
+            [this](int row, int column) { validateEditedCell(row, column); });
+
+    emptyHintLabel =
+        new QLabel(tr("把文档、图片或文件夹拖到这里即可开始\n支持 JPG、PNG、BMP、GIF、WebP、TIFF"),
+                   documentTable->viewport());
+    emptyHintLabel->setObjectName(QStringLiteral("muted"));
+    emptyHintLabel->setAlignment(Qt::AlignCenter);
+    emptyHintLabel->setGeometry(0, 0, documentTable->viewport()->width(), 220);
+    emptyHintLabel->show();
+    fitChoiceColumns();
+}
+
+QWidget *MainWindow::buildBottomBar()
+{
+    auto *bottomBar = new QWidget(this);
+    bottomBar->setObjectName(QStringLiteral("bottomBar"));
+    auto *layout = new QHBoxLayout(bottomBar);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(8);
+    layout->addWidget(new QLabel(tr("合计："), bottomBar));
+    fileCountLabel = new QLabel(tr("0 个"), bottomBar);
+    fileCountLabel->setObjectName(QStringLiteral("fileCountLabel"));
+    layout->addWidget(fileCountLabel);
+    layout->addWidget(new QLabel(QStringLiteral("/"), bottomBar));
+    pageCountLabel = new QLabel(tr("0 页"), bottomBar);
+    pageCountLabel->setObjectName(QStringLiteral("pageCountLabel"));
+    layout->addWidget(pageCountLabel);
+    layout->addWidget(new QLabel(QStringLiteral("/"), bottomBar));
+    amountValue = new QLabel(formatMoney(activeProfile, 0), bottomBar);
+    amountValue->setObjectName(QStringLiteral("amountValue"));
+    layout->addWidget(amountValue);
+    layout->addStretch();
+    exportButton = new QPushButton(tr("导出报价单 ▾"), bottomBar);
+    exportButton->setObjectName(QStringLiteral("primaryButton"));
+    layout->addWidget(exportButton);
+
+    exportMenu = new QMenu(exportButton);
+    QAction *pdfAction = exportMenu->addAction(tr("导出 PDF 报价单"));
+    pdfAction->setObjectName(QStringLiteral("exportPdfAction"));
+    QAction *excelAction = exportMenu->addAction(tr("导出 Excel 明细"));
+    excelAction->setObjectName(QStringLiteral("exportExcelAction"));
+    // Enabled once the quotation exports are part of the program.
+    pdfAction->setEnabled(false);
+    excelAction->setEnabled(false);
+    connect(pdfAction, &QAction::triggered, this, &MainWindow::exportQuotePdf);
+    connect(excelAction, &QAction::triggered, this, &MainWindow::exportExcel);
+    connect(exportButton, &QPushButton::clicked, this, [this] {
+        const QPoint below(exportButton->width() - exportMenu->sizeHint().width(), exportButton->height());
+        exportMenu->popup(exportButton->mapToGlobal(below));
+    });
+    return bottomBar;
+}
+
+void MainWindow::buildStatusBar()
+{
+    languageCombo = new QComboBox(statusBar());
+    languageCombo->setObjectName(QStringLiteral("languageCombo"));
+    languageCombo->setToolTip(tr("语言"));
+    const QList<QPair<QString, QString>> languages = {
+        {QStringLiteral("简体中文"), QStringLiteral("zh_CN")},
+        {QStringLiteral("English"), QStringLiteral("en_US")},
+        {QStringLiteral("日本語"), QStringLiteral("ja_JP")},
+        {QStringLiteral("한국어"), QStringLiteral("ko_KR")},
+        {QStringLiteral("Deutsch"), QStringLiteral("de_DE")},
+        {QStringLiteral("Français"), QStringLiteral("fr_FR")},
+        {QStringLiteral("Русский"), QStringLiteral("ru_RU")},
+    };
+    for (const auto &language : languages)
+        languageCombo->addItem(language.first, language.second);
+    languageCombo->setCurrentIndex(std::max(0, languageCombo->findData(currentLanguageCode())));
+    connect(languageCombo, &QComboBox::currentIndexChanged, this, &MainWindow::changeLanguage);
+    statusBar()->addPermanentWidget(languageCombo, 0);
+    statusBar()->clearMessage();
+}
+
+void MainWindow::fitComboWidth(QComboBox *combo)
+{
+    if (!combo)
+        return;
+    const QFontMetrics metrics(combo->font());
+    const QString text = combo->currentText();
+    const int width = std::max(metrics.boundingRect(text).width(), metrics.horizontalAdvance(text));
+    combo->setMinimumWidth(width + 42);
+    combo->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    combo->updateGeometry();
+}
+
+void MainWindow::fitChoiceColumns()
+{
+    if (!documentTable || !colorModeCombo || !bindingCombo)
+        return;
+    const QFontMetrics headerMetrics(documentTable->horizontalHeader()->font());
+    const QFontMetrics cellMetrics(documentTable->font());
+    int index = 0;
+    for (int column : {ColorColumn, BindingColumn}) {
+        const QTableWidgetItem *header = documentTable->horizontalHeaderItem(column);
+        int width = headerMetrics.horizontalAdvance(header ? header->text() : QString()) + 24;
+        // Rows repeat a handful of labels; measure each distinct one once.
+        QSet<QString> measured;
+        for (int row = 0; row < documentTable->rowCount(); ++row) {
+            const QTableWidgetItem *item = documentTable->item(row, column);
+            if (!item || measured.contains(item->text()))
+                continue;
+            measured.insert(item->text());
+            width = std::max(width, cellMetrics.horizontalAdvance(item->text()) + 24);
+        }
+        choiceColumnWidths[index++] = width;
+        documentTable->setColumnWidth(column, width);
+    }
+    documentTable->doItemsLayout();
+    documentTable->viewport()->update();
+    QTimer::singleShot(0, this, [this] {
+        documentTable->doItemsLayout();
+        documentTable->viewport()->update();
+    });
+}
+
+// Adding a row can only widen the choice columns, so a drop of thousands of files measures just
+// the new row instead of rescanning the whole table for each one.
+void MainWindow::raiseChoiceColumnWidths(int row)
+{
+    const QFontMetrics cellMetrics(documentTable->font());
+    int index = 0;
+    for (int column : {ColorColumn, BindingColumn}) {
+        const QTableWidgetItem *item = documentTable->item(row, column);
+        int &width = choiceColumnWidths[index++];
+        if (item && cellMetrics.horizontalAdvance(item->text()) + 24 > width) {
+            width = cellMetrics.horizontalAdvance(item->text()) + 24;
+            documentTable->setColumnWidth(column, width);
+        }
+    }
+}
+
+void MainWindow::setEmptyHintVisible(bool visible)
+{
+    if (!emptyHintLabel)
+        return;
+    if (!visible) {
+        emptyHintLabel->hide();
+        return;
+    }
+    placeEmptyHint();
+    emptyHintLabel->show();
+}
+
+void MainWindow::placeEmptyHint()
+{
+    if (!emptyHintLabel || !documentTable)
+        return;
+    const QWidget *viewport = documentTable->viewport();
+    const QRect geometry(0, 40, viewport->width(), std::max(viewport->height() - 40, 120));
+    if (emptyHintLabel->geometry() != geometry)
+        emptyHintLabel->setGeometry(geometry);
+}

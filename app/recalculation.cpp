@@ -1,0 +1,84 @@
+#include "app/main_window.h"
+
+#include "documents/column_resize_freeze.h"
+#include "documents/document_columns.h"
+#include "pricing/line_pricing.h"
+#include "pricing/quote_totals.h"
+#include "pricing/regional_format.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+namespace {
+
+LineInputs lineInputsAt(const QTableWidget *table, int row)
+{
+    auto text = [table, row](int column) {
+        const QTableWidgetItem *item = table->item(row, column);
+        return item ? item->text() : QString();
+    };
+    const QTableWidgetItem *binding = table->item(row, BindingColumn);
+    return {text(PagesColumn), text(CopiesColumn), text(UnitPriceColumn),
+            binding ? binding->data(PathRole).toString() : QStringLiteral("none")};
+}
+
+} // namespace
+
+bool MainWindow::isDuplex() const
+{
+    return printModeCombo && printModeCombo->currentData().toString() == QLatin1String("duplex");
+}
+
+QString MainWindow::unitPriceText(const QString &paperSize, const QString &colorMode) const
+{
+    return ::unitPriceText(activeProfile, paperSize, colorMode);
+}
+
+double MainWindow::lineAmount(int row) const
+{
+    return ::lineAmount(lineInputsAt(documentTable, row), activeProfile, isDuplex());
+}
+
+void MainWindow::recalculate()
+{
+    const MoneyFormat format(activeProfile);
+    const bool duplex = isDuplex();
+    double itemsSubtotal = 0;
+    int totalCopies = 0;
+    qint64 totalPages = 0;
+    {
+        // The amount cells are not user input; their writes need no validation.
+        const QSignalBlocker blocker(documentTable);
+        const ColumnResizeFreeze freeze(documentTable);
+        for (int row = 0; row < documentTable->rowCount(); ++row) {
+            const LineInputs line = lineInputsAt(documentTable, row);
+            const int copies = copiesFromText(line.copiesText);
+            totalCopies += copies;
+            totalPages += qint64(pageCountFromText(line.pagesText)) * copies;
+            const double amount = ::lineAmount(line, activeProfile, duplex, format);
+            itemsSubtotal += amount;
+            if (QTableWidgetItem *amountItem = documentTable->item(row, AmountColumn)) {
+                amountItem->setText(format.plain(amount));
+                amountItem->setData(SortKeyRole, amount);
+            }
+        }
+    }
+
+    const int rows = documentTable->rowCount();
+    fileCountLabel->setText(tr("%n 个文件", nullptr, rows));
+    pageCountLabel->setText(
+        tr("%n 页", nullptr, int(std::min<qint64>(totalPages, std::numeric_limits<int>::max()))));
+    const QuoteTotals totals = computeQuoteTotals(itemsSubtotal, totalCopies, activeProfile);
+    amountValue->setText(format.money(totals.grandTotal));
+    amountValue->setToolTip(tr("商品：%1\n起步费：%2\n折扣：%3\n税前：%4\n税额（%5%）：%6")
+                                .arg(format.money(totals.itemsSubtotal), format.money(totals.setupFee),
+                                     format.money(totals.volumeDiscount + totals.quoteDiscount),
+                                     format.money(totals.preTaxAmount),
+                                     format.locale().toString(effectiveTaxRate(activeProfile), 'f', 2),
+                                     format.money(totals.taxAmount)));
+    exportButton->setEnabled(rows > 0 && pendingAnalyses == 0);
+    setEmptyHintVisible(rows == 0);
+}
