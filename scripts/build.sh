@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Orvanta, builds it, then starts the program (--run) or runs
+# every test headless (--test). Safe to run again: it installs only what is missing and rebuilds
+# only what changed.
+set -euo pipefail
+
+mode=${1:---run}
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${ORVANTA_BUILD_DIR:-$root/build}
+
+runtime_packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6 libqt6svg6-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-image-formats-plugins qt6-qpa-plugins
+  libqpdf-dev zlib1g-dev libgl-dev fonts-wqy-microhei
+)
+# Independent tools the tests compare against or build fixtures with.
+test_packages=(qpdf poppler-utils zip python3 python3-olefile libreoffice-writer-nogui)
+
+install_missing() {
+  local missing=()
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+case "$mode" in
+  --run) install_missing "${runtime_packages[@]}" ;;
+  --test) install_missing "${runtime_packages[@]}" "${test_packages[@]}" ;;
+  *) echo "usage: $0 [--run|--test]" >&2; exit 2 ;;
+esac
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+if [ "$mode" = "--test" ]; then
+  cd "$build"
+  QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+  exit $?
+fi
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Orvanta is built ($build/orvanta), but there is no display to show its window on."
+  echo "Start it from a desktop session, or run the tests headless with: bash scripts/build.sh --test"
+  exit 0
+fi
+exec "$build/orvanta"
