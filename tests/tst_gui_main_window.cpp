@@ -8,8 +8,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -59,6 +62,7 @@ private Q_SLOTS:
     void clearRemovesEveryRow();
     void damagedAndVanishedFilesGiveUnknownRows();
     void movingARowKeepsItsSpinnerAndResult();
+    void windowAndCommandLineAgree();
 
 private:
     template <typename T> T *child(MainWindow &window, const QString &name)
@@ -390,6 +394,42 @@ void MainWindowTest::movingARowKeepsItsSpinnerAndResult()
     QVERIFY(!documents->item(1, PagesColumn)->data(AnalysingRole).toBool());
     QVERIFY(documents->item(1, PagesColumn)->data(AnalysingRole).isNull());
     QCOMPARE(window.cellText(0, SizeColumn), QStringLiteral("A4"));
+}
+
+// Support asks the command line what the window sees; both must give the same answers.
+void MainWindowTest::windowAndCommandLineAgree()
+{
+    const QStringList folders = {QStringLiteral(ORVANTA_TEST_DATA_DIR "/pdf"),
+                                 QStringLiteral(ORVANTA_TEST_DATA_DIR "/docx"),
+                                 QStringLiteral(ORVANTA_TEST_DATA_DIR "/doc")};
+    QProcess cli;
+    cli.start(QStringLiteral(ORVANTA_BINARY_DIR "/cli/orvanta-cli"),
+              QStringList{QStringLiteral("analyze")} + folders);
+    QVERIFY(cli.waitForFinished(180000));
+    QCOMPARE(cli.exitCode(), 0);
+    QHash<QString, QJsonObject> expected;
+    for (const QByteArray &line : cli.readAllStandardOutput().split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        expected.insert(object.value(QStringLiteral("filePath")).toString(), object);
+    }
+    QVERIFY(expected.size() > 40);
+
+    MainWindow window;
+    ModalAnswerer answerer; // the fixture folders hold generator scripts: "导入完成"
+    answerer.expectModal();
+    window.addPaths(folders);
+    QTRY_COMPARE_WITH_TIMEOUT(window.pendingAnalysisCount(), 0, 180000);
+    QCOMPARE(table(window)->rowCount(), expected.size());
+    for (int row = 0; row < table(window)->rowCount(); ++row) {
+        const QJsonObject cliResult = expected.value(window.documentPathAt(row));
+        QVERIFY2(!cliResult.isEmpty(), qPrintable(window.documentPathAt(row)));
+        const QString paperSize = cliResult.value(QStringLiteral("paperSize")).toString();
+        QCOMPARE(window.cellText(row, PagesColumn),
+                 QString::number(std::max(0, cliResult.value(QStringLiteral("pageCount")).toInt())));
+        QCOMPARE(window.cellText(row, SizeColumn), paperSize.isEmpty() ? QStringLiteral("未知") : paperSize);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)
