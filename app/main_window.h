@@ -3,6 +3,7 @@
 #include "analysis/document_info.h"
 #include "pricing/price_profile.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QSet>
@@ -127,6 +128,7 @@ private:
     bool addingDocuments = false;
     int reservedRows = 0; // rows appended by addPaths that addDocument has not filled yet
     int choiceColumnWidths[2] = {0, 0};
+    QHash<QString, int> measuredChoiceTexts; // label -> width, while one drop adds its rows
 
     QTableWidget *documentTable = nullptr;
     QLabel *emptyHintLabel = nullptr;

@@ -301,10 +301,16 @@ void MainWindow::raiseChoiceColumnWidths(int row)
     const QFontMetrics cellMetrics(documentTable->font());
     int index = 0;
     for (int column : {ColorColumn, BindingColumn}) {
-        const QTableWidgetItem *item = documentTable->item(row, column);
         int &width = choiceColumnWidths[index++];
-        if (item && cellMetrics.horizontalAdvance(item->text()) + 24 > width) {
-            width = cellMetrics.horizontalAdvance(item->text()) + 24;
+        const QTableWidgetItem *item = documentTable->item(row, column);
+        if (!item)
+            continue;
+        auto measured = measuredChoiceTexts.constFind(item->text());
+        if (measured == measuredChoiceTexts.cend())
+            measured =
+                measuredChoiceTexts.insert(item->text(), cellMetrics.horizontalAdvance(item->text()) + 24);
+        if (*measured > width) {
+            width = *measured;
             documentTable->setColumnWidth(column, width);
         }
     }

@@ -55,6 +55,7 @@ void MainWindow::addPaths(const QStringList &paths)
                 legacyDocuments.append(newFiles.at(i));
         }
         addingDocuments = false;
+        measuredChoiceTexts.clear();
         documentTable->setUpdatesEnabled(true);
     }
     if (!newFiles.isEmpty())
