@@ -1,6 +1,7 @@
 #include "analysis/libreoffice_renderer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -10,6 +11,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 
 #ifdef Q_OS_UNIX
@@ -33,6 +35,8 @@ QString stagedName(int index, const QString &path)
 }
 
 // The launcher forks the real office process; killing the process group takes both.
+std::atomic<int> renderEpoch{0};
+
 void killProcessTree(QProcess &process)
 {
 #ifdef Q_OS_UNIX
@@ -100,8 +104,14 @@ QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString 
     const int timeoutMs =
         int(std::clamp<qint64>(qint64(paths.size()) * std::max(timeoutPerFileMs, 1),
                                std::max(timeoutPerFileMs, 1), std::numeric_limits<int>::max()));
+    const int epoch = renderEpoch.load();
+    QElapsedTimer elapsed;
+    elapsed.start();
     process.start();
-    if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit) {
+    bool finished = false;
+    while (!finished && elapsed.elapsed() < timeoutMs && renderEpoch.load() == epoch)
+        finished = process.waitForFinished(int(std::min<qint64>(200, timeoutMs - elapsed.elapsed())));
+    if (!finished || process.exitStatus() != QProcess::NormalExit) {
         killProcessTree(process);
         return result;
     }
@@ -114,4 +124,9 @@ QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString 
         result[i].paperSize = reader.paperSize(pdf);
     }
     return result;
+}
+
+void cancelRunningOfficeRenders()
+{
+    ++renderEpoch;
 }

@@ -23,3 +23,7 @@ QString findLibreOfficeProgram();
 // or outlives max(n * timeoutPerFileMs, timeoutPerFileMs), every entry stays {0, empty}.
 QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString &program,
                                         const RenderedPdfReader &reader, int timeoutPerFileMs = 30000);
+
+// Ends the renders running now as if they had timed out (entries unchanged); later renders run
+// normally. Closing the window calls it, so it does not wait minutes for a batch nobody will see.
+void cancelRunningOfficeRenders();

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "analysis/libreoffice_renderer.h"
 #include "storage/settings_keys.h"
 #include "storage/ui_language.h"
 
@@ -46,7 +47,9 @@ MainWindow::~MainWindow()
     database = QSqlDatabase();
     QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
     // Running analyses finish before the members they report to go away; their watchers are
-    // children of this window, so late results are never applied.
+    // children of this window, so late results are never applied. An office-suite render of a
+    // legacy batch is stopped rather than waited for.
+    cancelRunningOfficeRenders();
     legacyDocPool.waitForDone();
     analysisPool.waitForDone();
 }
