@@ -90,7 +90,7 @@ PDF- und DOCX-Dateien funktionieren weiterhin; um solche alten DOC-Dateien zu er
     </message>
     <message>
         <source>单双面</source>
-        <translation>Ein-/doppelseitig</translation>
+        <translation>Druck</translation>
     </message>
     <message>
         <source>单面</source>
@@ -98,7 +98,7 @@ PDF- und DOCX-Dateien funktionieren weiterhin; um solche alten DOC-Dateien zu er
     </message>
     <message>
         <source>双面</source>
-        <translation>Doppelseitig</translation>
+        <translation>Beidseitig</translation>
     </message>
     <message>
         <source>双面打印时使用当前价格角色的双面价格系数</source>
@@ -114,7 +114,7 @@ PDF- und DOCX-Dateien funktionieren weiterhin; um solche alten DOC-Dateien zu er
     </message>
     <message>
         <source>价格设置</source>
-        <translation>Preiseinstellungen</translation>
+        <translation>Preise</translation>
     </message>
     <message>
         <source>清空</source>

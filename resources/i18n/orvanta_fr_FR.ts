@@ -114,7 +114,7 @@ Les fichiers PDF et DOCX fonctionnent toujours normalement&#xa0;; pour analyser 
     </message>
     <message>
         <source>价格设置</source>
-        <translation>Paramètres de prix</translation>
+        <translation>Tarifs</translation>
     </message>
     <message>
         <source>清空</source>

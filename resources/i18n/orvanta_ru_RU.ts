@@ -94,11 +94,11 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     </message>
     <message>
         <source>单面</source>
-        <translation>Односторонняя</translation>
+        <translation>1-сторонняя</translation>
     </message>
     <message>
         <source>双面</source>
-        <translation>Двусторонняя</translation>
+        <translation>2-сторонняя</translation>
     </message>
     <message>
         <source>双面打印时使用当前价格角色的双面价格系数</source>
@@ -114,7 +114,7 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     </message>
     <message>
         <source>价格设置</source>
-        <translation>Настройка цен</translation>
+        <translation>Цены</translation>
     </message>
     <message>
         <source>清空</source>
