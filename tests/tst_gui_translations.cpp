@@ -66,7 +66,7 @@ void collectSqueezed(QLayout *layout, QStringList &squeezed)
     }
 }
 
-// Header sections and cells of fixed-width columns must hold their text (stylesheet padding included).
+// Header sections and cells must hold their text (stylesheet padding included).
 void collectClippedCells(QTableWidget *table, QStringList &clipped)
 {
     const QFontMetrics headerMetrics(table->horizontalHeader()->font());
