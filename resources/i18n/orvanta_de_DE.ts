@@ -1,4 +1,438 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="zh_CN">
+<context>
+    <name>DocumentAnalyzer</name>
+    <message>
+        <source>A4 横向</source>
+        <translation>A4 quer</translation>
+    </message>
+    <message>
+        <source> 横向</source>
+        <translation> quer</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>文件识别页数，不可手动修改</source>
+        <translation>Seitenzahl aus der Datei ermittelt; nicht manuell änderbar</translation>
+    </message>
+    <message>
+        <source>未能识别文件页数</source>
+        <translation>Seitenzahl konnte nicht ermittelt werden</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>未能读取文档纸张尺寸</source>
+        <translation>Papierformat des Dokuments konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>文档纸张尺寸：%1</source>
+        <translation>Papierformat des Dokuments: %1</translation>
+    </message>
+    <message>
+        <source>旧版 DOC 识别受限</source>
+        <translation>Eingeschränkte Unterstützung für alte DOC-Dateien</translation>
+    </message>
+    <message>
+        <source>未安装 LibreOffice，且该 DOC 文件没有可用的内置页数。
+PDF 和 DOCX 仍可正常使用；如需识别此类旧版 DOC，请安装 LibreOffice。</source>
+        <translation>LibreOffice ist nicht installiert, und diese DOC-Datei enthält keine gespeicherte Seitenzahl.
+PDF- und DOCX-Dateien funktionieren weiterhin; um solche alten DOC-Dateien zu erkennen, installieren Sie bitte LibreOffice.</translation>
+    </message>
+    <message>
+        <source>文档页数识别完成</source>
+        <translation>Seitenzahlerkennung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，还剩 %1 个文档…</source>
+        <translation>Seitenzahlen werden im Hintergrund ermittelt, noch %1 ausstehend…</translation>
+    </message>
+    <message>
+        <source>Orvanta v%1 - 文档打印核价</source>
+        <translation>Orvanta v%1 - Druckkalkulation für Dokumente</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Sprache wechseln</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启软件后生效。是否现在重启？</source>
+        <translation>Die Spracheinstellung wurde gespeichert und wird nach einem Neustart wirksam. Jetzt neu starten?</translation>
+    </message>
+    <message>
+        <source>新语言将在下次启动时生效</source>
+        <translation>Die neue Sprache wird beim nächsten Start wirksam</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>Preisprofil</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的颜色</source>
+        <translation>Farbe für alle Dateien der Liste festlegen</translation>
+    </message>
+    <message>
+        <source>装订</source>
+        <translation>Bindung</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的装订方式</source>
+        <translation>Bindung für alle Dateien der Liste festlegen</translation>
+    </message>
+    <message>
+        <source>单双面</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>单面</source>
+        <translation>Einseitig</translation>
+    </message>
+    <message>
+        <source>双面</source>
+        <translation>Beidseitig</translation>
+    </message>
+    <message>
+        <source>双面打印时使用当前价格角色的双面价格系数</source>
+        <translation>Beim doppelseitigen Druck gilt der Duplex-Preisfaktor des aktuellen Preisprofils</translation>
+    </message>
+    <message>
+        <source>份数</source>
+        <translation>Exemplare</translation>
+    </message>
+    <message>
+        <source>设置所有文件的打印份数</source>
+        <translation>Anzahl der Exemplare für alle Dateien festlegen</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>Preise</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>文件名称  ▼</source>
+        <translation>Dateiname  ▼</translation>
+    </message>
+    <message>
+        <source>页数  ▼</source>
+        <translation>Seiten  ▼</translation>
+    </message>
+    <message>
+        <source>尺寸  ▼</source>
+        <translation>Format  ▼</translation>
+    </message>
+    <message>
+        <source>单价/页</source>
+        <translation>Preis/Seite</translation>
+    </message>
+    <message>
+        <source>装订方式</source>
+        <translation>Bindung</translation>
+    </message>
+    <message>
+        <source>小计</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
+        <translation>Dokumente, Bilder oder Ordner hierher ziehen, um zu beginnen
+Unterstützt: JPG, PNG, BMP, GIF, WebP, TIFF</translation>
+    </message>
+    <message>
+        <source>合计：</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>0 个</source>
+        <translation>0 Dateien</translation>
+    </message>
+    <message>
+        <source>0 页</source>
+        <translation>0 Seiten</translation>
+    </message>
+    <message>
+        <source>导出报价单 ▾</source>
+        <translation>Angebot exportieren ▾</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>PDF-Angebot exportieren</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Excel-Aufstellung exportieren</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>装订费：%1/份</source>
+        <translation>Bindepreis: %1 pro Exemplar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>商品：%1
+起步费：%2
+折扣：%3
+税前：%4
+税额（%5%）：%6</source>
+        <translation>Positionen: %1
+Grundgebühr: %2
+Rabatte: %3
+Vor Steuern: %4
+Steuer (%5 %): %6</translation>
+    </message>
+    <message>
+        <source>没有找到支持的 PDF、Word、WPS 或图片文件</source>
+        <translation>Keine unterstützten PDF-, Word-, WPS- oder Bilddateien gefunden</translation>
+    </message>
+    <message>
+        <source>导入完成</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>导入了 0 个文件，%1 个不支持的文件未导入</source>
+        <translation>Keine Dateien importiert; nicht unterstützte Dateien übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>已添加 %1 个文档，正在后台识别页数…</source>
+        <translation>Dokumente hinzugefügt: %1; Seitenzahlen werden im Hintergrund ermittelt…</translation>
+    </message>
+    <message>
+        <source>所选文档已在清单中</source>
+        <translation>Die ausgewählten Dokumente sind bereits in der Liste</translation>
+    </message>
+    <message>
+        <source>导入了 %1 个文件，%2 个不支持的文件未导入</source>
+        <translation>Importierte Dateien: %1; nicht unterstützte Dateien übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，识别结果不可手动修改</source>
+        <translation>Seitenzahl wird im Hintergrund ermittelt; das Ergebnis ist nicht manuell änderbar</translation>
+    </message>
+    <message>
+        <source>正在识别文档纸张尺寸</source>
+        <translation>Papierformat des Dokuments wird ermittelt</translation>
+    </message>
+    <message>
+        <source>双击可修改份数</source>
+        <translation>Doppelklicken, um die Exemplare zu ändern</translation>
+    </message>
+    <message>
+        <source>双击可修改单价</source>
+        <translation>Doppelklicken, um den Seitenpreis zu ändern</translation>
+    </message>
+    <message>
+        <source>单击可修改颜色</source>
+        <translation>Klicken, um die Farbe zu ändern</translation>
+    </message>
+    <message>
+        <source>已从清单中移除 %1 个文档</source>
+        <translation>Aus der Liste entfernte Dokumente: %1</translation>
+    </message>
+    <message>
+        <source>清单已清空</source>
+        <translation>Die Liste wurde geleert</translation>
+    </message>
+    <message>
+        <source>名称：A → Z</source>
+        <translation>Name: A → Z</translation>
+    </message>
+    <message>
+        <source>名称：Z → A</source>
+        <translation>Name: Z → A</translation>
+    </message>
+    <message>
+        <source>文件格式：A → Z</source>
+        <translation>Dateityp: A → Z</translation>
+    </message>
+    <message>
+        <source>文件格式：Z → A</source>
+        <translation>Dateityp: Z → A</translation>
+    </message>
+    <message>
+        <source>创建时间：新 → 旧</source>
+        <translation>Erstellt: neu → alt</translation>
+    </message>
+    <message>
+        <source>创建时间：旧 → 新</source>
+        <translation>Erstellt: alt → neu</translation>
+    </message>
+    <message>
+        <source>文件大小：大 → 小</source>
+        <translation>Dateigröße: groß → klein</translation>
+    </message>
+    <message>
+        <source>文件大小：小 → 大</source>
+        <translation>Dateigröße: klein → groß</translation>
+    </message>
+    <message>
+        <source>页数：升序</source>
+        <translation>Seiten: aufsteigend</translation>
+    </message>
+    <message>
+        <source>页数：降序</source>
+        <translation>Seiten: absteigend</translation>
+    </message>
+    <message>
+        <source>尺寸：升序（小 → 大）</source>
+        <translation>Format: aufsteigend (klein → groß)</translation>
+    </message>
+    <message>
+        <source>尺寸：降序（大 → 小）</source>
+        <translation>Format: absteigend (groß → klein)</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>Farbe Tintenstrahl</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>Farbe Laser</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>Eckheftung</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>Doppelheftung</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>Rückendrahtheftung</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>Klebebindung</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>Plastikbindung</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>Wire-O-Bindung</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>Spiralbindung</translation>
+    </message>
+    <message>
+        <source>无装订</source>
+        <translation>Keine Bindung</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>Datenbankfehler</translation>
+    </message>
+    <message>
+        <source>数据库升级失败</source>
+        <translation>Datenbankaktualisierung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>价格设置读取失败，本次运行不会保存价格设置。
+%1</source>
+        <translation>Die Preiseinstellungen konnten nicht gelesen werden und werden in dieser Sitzung nicht gespeichert.
+%1</translation>
+    </message>
+    <message>
+        <source>价格设置未写入，原有数据已保留。
+%1</source>
+        <translation>Die Preiseinstellungen wurden nicht gespeichert; die bisherigen Daten bleiben erhalten.
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用，价格设置未保存。</source>
+        <translation>Die Datenbank ist nicht verfügbar; die Preiseinstellungen wurden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>PageLoadingIndicator</name>
+    <message>
+        <source>正在后台识别页数</source>
+        <translation>Seitenzahl wird im Hintergrund ermittelt</translation>
+    </message>
+</context>
+<context>
+    <name>ZipArchive</name>
+    <message>
+        <source>ZIP 条目解压失败</source>
+        <translation>Entpacken des ZIP-Eintrags fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>ZIP 条目校验失败</source>
+        <translation>Prüfung des ZIP-Eintrags fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>不支持的 ZIP 压缩算法：%1</source>
+        <translation>Nicht unterstützte ZIP-Komprimierungsmethode: %1</translation>
+    </message>
+    <message>
+        <source>ZIP 文件过小或已损坏</source>
+        <translation>Die ZIP-Datei ist zu klein oder beschädigt</translation>
+    </message>
+    <message>
+        <source>找不到 ZIP 中央目录</source>
+        <translation>Zentralverzeichnis der ZIP-Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>ZIP 中央目录已损坏</source>
+        <translation>Das Zentralverzeichnis der ZIP-Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>ZIP 中不存在条目：%1</source>
+        <translation>Eintrag fehlt in der ZIP-Datei: %1</translation>
+    </message>
+    <message>
+        <source>不支持加密的 ZIP 条目</source>
+        <translation>Verschlüsselte ZIP-Einträge werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>ZIP 本地文件头已损坏</source>
+        <translation>Der lokale Dateikopf der ZIP-Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>ZIP 条目数据不完整</source>
+        <translation>Die Daten des ZIP-Eintrags sind unvollständig</translation>
+    </message>
+</context>
 </TS>

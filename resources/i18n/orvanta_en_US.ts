@@ -1,4 +1,438 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>DocumentAnalyzer</name>
+    <message>
+        <source>A4 横向</source>
+        <translation>A4 Landscape</translation>
+    </message>
+    <message>
+        <source> 横向</source>
+        <translation> Landscape</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>文件识别页数，不可手动修改</source>
+        <translation>Page count detected from the file; cannot be edited by hand</translation>
+    </message>
+    <message>
+        <source>未能识别文件页数</source>
+        <translation>Page count could not be detected</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>未能读取文档纸张尺寸</source>
+        <translation>Could not read the document&apos;s paper size</translation>
+    </message>
+    <message>
+        <source>文档纸张尺寸：%1</source>
+        <translation>Document paper size: %1</translation>
+    </message>
+    <message>
+        <source>旧版 DOC 识别受限</source>
+        <translation>Limited Legacy DOC Support</translation>
+    </message>
+    <message>
+        <source>未安装 LibreOffice，且该 DOC 文件没有可用的内置页数。
+PDF 和 DOCX 仍可正常使用；如需识别此类旧版 DOC，请安装 LibreOffice。</source>
+        <translation>LibreOffice is not installed, and this DOC file has no built-in page count.
+PDF and DOCX files still work normally; to analyze legacy DOC files like this one, please install LibreOffice.</translation>
+    </message>
+    <message>
+        <source>文档页数识别完成</source>
+        <translation>Page count detection complete</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，还剩 %1 个文档…</source>
+        <translation>Detecting page counts in the background, %1 remaining…</translation>
+    </message>
+    <message>
+        <source>Orvanta v%1 - 文档打印核价</source>
+        <translation>Orvanta v%1 - Document Print Pricing</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Switch Language</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启软件后生效。是否现在重启？</source>
+        <translation>The language setting has been saved and takes effect after a restart. Restart now?</translation>
+    </message>
+    <message>
+        <source>新语言将在下次启动时生效</source>
+        <translation>The new language takes effect at the next start</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>Price profile</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的颜色</source>
+        <translation>Set the color of all files in the list</translation>
+    </message>
+    <message>
+        <source>装订</source>
+        <translation>Binding</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的装订方式</source>
+        <translation>Set the binding of all files in the list</translation>
+    </message>
+    <message>
+        <source>单双面</source>
+        <translation>Sides</translation>
+    </message>
+    <message>
+        <source>单面</source>
+        <translation>Single-sided</translation>
+    </message>
+    <message>
+        <source>双面</source>
+        <translation>Double-sided</translation>
+    </message>
+    <message>
+        <source>双面打印时使用当前价格角色的双面价格系数</source>
+        <translation>Double-sided printing uses the duplex price multiplier of the current price profile</translation>
+    </message>
+    <message>
+        <source>份数</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>设置所有文件的打印份数</source>
+        <translation>Set the number of copies for all files</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>Price Settings</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>文件名称  ▼</source>
+        <translation>File name  ▼</translation>
+    </message>
+    <message>
+        <source>页数  ▼</source>
+        <translation>Pages  ▼</translation>
+    </message>
+    <message>
+        <source>尺寸  ▼</source>
+        <translation>Size  ▼</translation>
+    </message>
+    <message>
+        <source>单价/页</source>
+        <translation>Price/page</translation>
+    </message>
+    <message>
+        <source>装订方式</source>
+        <translation>Binding</translation>
+    </message>
+    <message>
+        <source>小计</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
+        <translation>Drag documents, images or folders here to start
+Supports JPG, PNG, BMP, GIF, WebP, TIFF</translation>
+    </message>
+    <message>
+        <source>合计：</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>0 个</source>
+        <translation>0 files</translation>
+    </message>
+    <message>
+        <source>0 页</source>
+        <translation>0 pages</translation>
+    </message>
+    <message>
+        <source>导出报价单 ▾</source>
+        <translation>Export Quote ▾</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>Export PDF Quote</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Export Excel Details</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>装订费：%1/份</source>
+        <translation>Binding fee: %1 per copy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页</source>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>商品：%1
+起步费：%2
+折扣：%3
+税前：%4
+税额（%5%）：%6</source>
+        <translation>Items: %1
+Setup fee: %2
+Discounts: %3
+Subtotal before tax: %4
+Tax (%5%): %6</translation>
+    </message>
+    <message>
+        <source>没有找到支持的 PDF、Word、WPS 或图片文件</source>
+        <translation>No supported PDF, Word, WPS or image files found</translation>
+    </message>
+    <message>
+        <source>导入完成</source>
+        <translation>Import Complete</translation>
+    </message>
+    <message>
+        <source>导入了 0 个文件，%1 个不支持的文件未导入</source>
+        <translation>No files imported; unsupported files skipped: %1</translation>
+    </message>
+    <message>
+        <source>已添加 %1 个文档，正在后台识别页数…</source>
+        <translation>Documents added: %1; detecting page counts in the background…</translation>
+    </message>
+    <message>
+        <source>所选文档已在清单中</source>
+        <translation>The selected documents are already in the list</translation>
+    </message>
+    <message>
+        <source>导入了 %1 个文件，%2 个不支持的文件未导入</source>
+        <translation>Files imported: %1; unsupported files skipped: %2</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，识别结果不可手动修改</source>
+        <translation>Detecting the page count in the background; the result cannot be edited by hand</translation>
+    </message>
+    <message>
+        <source>正在识别文档纸张尺寸</source>
+        <translation>Detecting the document&apos;s paper size</translation>
+    </message>
+    <message>
+        <source>双击可修改份数</source>
+        <translation>Double-click to change the copies</translation>
+    </message>
+    <message>
+        <source>双击可修改单价</source>
+        <translation>Double-click to change the unit price</translation>
+    </message>
+    <message>
+        <source>单击可修改颜色</source>
+        <translation>Click to change the color</translation>
+    </message>
+    <message>
+        <source>已从清单中移除 %1 个文档</source>
+        <translation>Documents removed from the list: %1</translation>
+    </message>
+    <message>
+        <source>清单已清空</source>
+        <translation>The list has been cleared</translation>
+    </message>
+    <message>
+        <source>名称：A → Z</source>
+        <translation>Name: A → Z</translation>
+    </message>
+    <message>
+        <source>名称：Z → A</source>
+        <translation>Name: Z → A</translation>
+    </message>
+    <message>
+        <source>文件格式：A → Z</source>
+        <translation>File type: A → Z</translation>
+    </message>
+    <message>
+        <source>文件格式：Z → A</source>
+        <translation>File type: Z → A</translation>
+    </message>
+    <message>
+        <source>创建时间：新 → 旧</source>
+        <translation>Created: newest → oldest</translation>
+    </message>
+    <message>
+        <source>创建时间：旧 → 新</source>
+        <translation>Created: oldest → newest</translation>
+    </message>
+    <message>
+        <source>文件大小：大 → 小</source>
+        <translation>File size: largest → smallest</translation>
+    </message>
+    <message>
+        <source>文件大小：小 → 大</source>
+        <translation>File size: smallest → largest</translation>
+    </message>
+    <message>
+        <source>页数：升序</source>
+        <translation>Pages: ascending</translation>
+    </message>
+    <message>
+        <source>页数：降序</source>
+        <translation>Pages: descending</translation>
+    </message>
+    <message>
+        <source>尺寸：升序（小 → 大）</source>
+        <translation>Size: ascending (small → large)</translation>
+    </message>
+    <message>
+        <source>尺寸：降序（大 → 小）</source>
+        <translation>Size: descending (large → small)</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>Inkjet Color</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>Laser Color</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Black &amp; White</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>Corner staple</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>Double staple</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>Saddle stitch</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>Perfect binding</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>Comb binding</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>Wire-O binding</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>Coil binding</translation>
+    </message>
+    <message>
+        <source>无装订</source>
+        <translation>No binding</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>Database Error</translation>
+    </message>
+    <message>
+        <source>数据库升级失败</source>
+        <translation>Database Upgrade Failed</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Save Failed</translation>
+    </message>
+    <message>
+        <source>价格设置读取失败，本次运行不会保存价格设置。
+%1</source>
+        <translation>The price settings could not be read; they will not be saved during this session.
+%1</translation>
+    </message>
+    <message>
+        <source>价格设置未写入，原有数据已保留。
+%1</source>
+        <translation>Price settings could not be saved. Existing data was preserved.
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用，价格设置未保存。</source>
+        <translation>The database is unavailable; the price settings were not saved.</translation>
+    </message>
+</context>
+<context>
+    <name>PageLoadingIndicator</name>
+    <message>
+        <source>正在后台识别页数</source>
+        <translation>Detecting the page count in the background</translation>
+    </message>
+</context>
+<context>
+    <name>ZipArchive</name>
+    <message>
+        <source>ZIP 条目解压失败</source>
+        <translation>Decompressing the ZIP entry failed</translation>
+    </message>
+    <message>
+        <source>ZIP 条目校验失败</source>
+        <translation>ZIP entry validation failed</translation>
+    </message>
+    <message>
+        <source>不支持的 ZIP 压缩算法：%1</source>
+        <translation>Unsupported ZIP compression method: %1</translation>
+    </message>
+    <message>
+        <source>ZIP 文件过小或已损坏</source>
+        <translation>The ZIP file is too small or corrupted</translation>
+    </message>
+    <message>
+        <source>找不到 ZIP 中央目录</source>
+        <translation>The ZIP central directory was not found</translation>
+    </message>
+    <message>
+        <source>ZIP 中央目录已损坏</source>
+        <translation>The ZIP central directory is corrupted</translation>
+    </message>
+    <message>
+        <source>ZIP 中不存在条目：%1</source>
+        <translation>Entry not found in the ZIP: %1</translation>
+    </message>
+    <message>
+        <source>不支持加密的 ZIP 条目</source>
+        <translation>Encrypted ZIP entries are not supported</translation>
+    </message>
+    <message>
+        <source>ZIP 本地文件头已损坏</source>
+        <translation>The ZIP local file header is corrupted</translation>
+    </message>
+    <message>
+        <source>ZIP 条目数据不完整</source>
+        <translation>The ZIP entry data is incomplete</translation>
+    </message>
+</context>
 </TS>

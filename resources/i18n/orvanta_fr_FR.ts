@@ -1,4 +1,438 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="zh_CN">
+<context>
+    <name>DocumentAnalyzer</name>
+    <message>
+        <source>A4 横向</source>
+        <translation>A4 paysage</translation>
+    </message>
+    <message>
+        <source> 横向</source>
+        <translation> paysage</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>文件识别页数，不可手动修改</source>
+        <translation>Nombre de pages détecté dans le fichier&#xa0;; non modifiable manuellement</translation>
+    </message>
+    <message>
+        <source>未能识别文件页数</source>
+        <translation>Impossible de détecter le nombre de pages</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>未能读取文档纸张尺寸</source>
+        <translation>Impossible de lire le format de papier du document</translation>
+    </message>
+    <message>
+        <source>文档纸张尺寸：%1</source>
+        <translation>Format de papier du document&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>旧版 DOC 识别受限</source>
+        <translation>Prise en charge limitée des anciens fichiers DOC</translation>
+    </message>
+    <message>
+        <source>未安装 LibreOffice，且该 DOC 文件没有可用的内置页数。
+PDF 和 DOCX 仍可正常使用；如需识别此类旧版 DOC，请安装 LibreOffice。</source>
+        <translation>LibreOffice n’est pas installé et ce fichier DOC ne contient pas de nombre de pages intégré.
+Les fichiers PDF et DOCX fonctionnent toujours normalement&#xa0;; pour analyser ces anciens fichiers DOC, installez LibreOffice.</translation>
+    </message>
+    <message>
+        <source>文档页数识别完成</source>
+        <translation>Détection du nombre de pages terminée</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，还剩 %1 个文档…</source>
+        <translation>Détection du nombre de pages en arrière-plan, documents restants&#xa0;: %1…</translation>
+    </message>
+    <message>
+        <source>Orvanta v%1 - 文档打印核价</source>
+        <translation>Orvanta v%1 - Tarification d’impression de documents</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Changer de langue</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启软件后生效。是否现在重启？</source>
+        <translation>Le paramètre de langue a été enregistré et prendra effet après un redémarrage. Redémarrer maintenant&#xa0;?</translation>
+    </message>
+    <message>
+        <source>新语言将在下次启动时生效</source>
+        <translation>La nouvelle langue sera appliquée au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>Profil de prix</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的颜色</source>
+        <translation>Définir la couleur de tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>装订</source>
+        <translation>Reliure</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的装订方式</source>
+        <translation>Définir la reliure de tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>单双面</source>
+        <translation>Recto/verso</translation>
+    </message>
+    <message>
+        <source>单面</source>
+        <translation>Recto</translation>
+    </message>
+    <message>
+        <source>双面</source>
+        <translation>Recto verso</translation>
+    </message>
+    <message>
+        <source>双面打印时使用当前价格角色的双面价格系数</source>
+        <translation>L’impression recto verso applique le coefficient de prix recto verso du profil de prix actuel</translation>
+    </message>
+    <message>
+        <source>份数</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>设置所有文件的打印份数</source>
+        <translation>Définir le nombre de copies de tous les fichiers</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>Tarifs</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>文件名称  ▼</source>
+        <translation>Nom du fichier  ▼</translation>
+    </message>
+    <message>
+        <source>页数  ▼</source>
+        <translation>Pages  ▼</translation>
+    </message>
+    <message>
+        <source>尺寸  ▼</source>
+        <translation>Format  ▼</translation>
+    </message>
+    <message>
+        <source>单价/页</source>
+        <translation>Prix/page</translation>
+    </message>
+    <message>
+        <source>装订方式</source>
+        <translation>Reliure</translation>
+    </message>
+    <message>
+        <source>小计</source>
+        <translation>Sous-total</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
+        <translation>Faites glisser des documents, des images ou des dossiers ici pour commencer
+Formats pris en charge&#xa0;: JPG, PNG, BMP, GIF, WebP, TIFF</translation>
+    </message>
+    <message>
+        <source>合计：</source>
+        <translation>Total&#xa0;:</translation>
+    </message>
+    <message>
+        <source>0 个</source>
+        <translation>0 fichier</translation>
+    </message>
+    <message>
+        <source>0 页</source>
+        <translation>0 page</translation>
+    </message>
+    <message>
+        <source>导出报价单 ▾</source>
+        <translation>Exporter le devis ▾</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>Exporter le devis en PDF</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Exporter le détail Excel</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>装订费：%1/份</source>
+        <translation>Frais de reliure&#xa0;: %1 par copie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页</source>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>商品：%1
+起步费：%2
+折扣：%3
+税前：%4
+税额（%5%）：%6</source>
+        <translation>Articles&#xa0;: %1
+Frais de mise en route&#xa0;: %2
+Remises&#xa0;: %3
+Hors taxes&#xa0;: %4
+Taxe (%5 %)&#xa0;: %6</translation>
+    </message>
+    <message>
+        <source>没有找到支持的 PDF、Word、WPS 或图片文件</source>
+        <translation>Aucun fichier PDF, Word, WPS ou image pris en charge trouvé</translation>
+    </message>
+    <message>
+        <source>导入完成</source>
+        <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>导入了 0 个文件，%1 个不支持的文件未导入</source>
+        <translation>Aucun fichier importé&#xa0;; fichiers non pris en charge ignorés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>已添加 %1 个文档，正在后台识别页数…</source>
+        <translation>Documents ajoutés&#xa0;: %1&#xa0;; détection du nombre de pages en arrière-plan…</translation>
+    </message>
+    <message>
+        <source>所选文档已在清单中</source>
+        <translation>Les documents sélectionnés figurent déjà dans la liste</translation>
+    </message>
+    <message>
+        <source>导入了 %1 个文件，%2 个不支持的文件未导入</source>
+        <translation>Fichiers importés&#xa0;: %1&#xa0;; fichiers non pris en charge ignorés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，识别结果不可手动修改</source>
+        <translation>Détection du nombre de pages en arrière-plan&#xa0;; le résultat n’est pas modifiable manuellement</translation>
+    </message>
+    <message>
+        <source>正在识别文档纸张尺寸</source>
+        <translation>Détection du format de papier du document</translation>
+    </message>
+    <message>
+        <source>双击可修改份数</source>
+        <translation>Double-cliquez pour modifier le nombre de copies</translation>
+    </message>
+    <message>
+        <source>双击可修改单价</source>
+        <translation>Double-cliquez pour modifier le prix unitaire</translation>
+    </message>
+    <message>
+        <source>单击可修改颜色</source>
+        <translation>Cliquez pour modifier la couleur</translation>
+    </message>
+    <message>
+        <source>已从清单中移除 %1 个文档</source>
+        <translation>Documents retirés de la liste&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>清单已清空</source>
+        <translation>La liste a été vidée</translation>
+    </message>
+    <message>
+        <source>名称：A → Z</source>
+        <translation>Nom&#xa0;: A → Z</translation>
+    </message>
+    <message>
+        <source>名称：Z → A</source>
+        <translation>Nom&#xa0;: Z → A</translation>
+    </message>
+    <message>
+        <source>文件格式：A → Z</source>
+        <translation>Type de fichier&#xa0;: A → Z</translation>
+    </message>
+    <message>
+        <source>文件格式：Z → A</source>
+        <translation>Type de fichier&#xa0;: Z → A</translation>
+    </message>
+    <message>
+        <source>创建时间：新 → 旧</source>
+        <translation>Date de création&#xa0;: récent → ancien</translation>
+    </message>
+    <message>
+        <source>创建时间：旧 → 新</source>
+        <translation>Date de création&#xa0;: ancien → récent</translation>
+    </message>
+    <message>
+        <source>文件大小：大 → 小</source>
+        <translation>Taille du fichier&#xa0;: grand → petit</translation>
+    </message>
+    <message>
+        <source>文件大小：小 → 大</source>
+        <translation>Taille du fichier&#xa0;: petit → grand</translation>
+    </message>
+    <message>
+        <source>页数：升序</source>
+        <translation>Pages&#xa0;: croissant</translation>
+    </message>
+    <message>
+        <source>页数：降序</source>
+        <translation>Pages&#xa0;: décroissant</translation>
+    </message>
+    <message>
+        <source>尺寸：升序（小 → 大）</source>
+        <translation>Format&#xa0;: croissant (petit → grand)</translation>
+    </message>
+    <message>
+        <source>尺寸：降序（大 → 小）</source>
+        <translation>Format&#xa0;: décroissant (grand → petit)</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>Couleur jet d’encre</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>Couleur laser</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>Agrafe en coin</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>Deux agrafes</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>Piqûre à cheval</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>Dos carré collé</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>Reliure peigne</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>Reliure Wire-O</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>Reliure spirale</translation>
+    </message>
+    <message>
+        <source>无装订</source>
+        <translation>Sans reliure</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>Erreur de base de données</translation>
+    </message>
+    <message>
+        <source>数据库升级失败</source>
+        <translation>Échec de la mise à niveau de la base de données</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Échec de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>价格设置读取失败，本次运行不会保存价格设置。
+%1</source>
+        <translation>Impossible de lire les paramètres de prix&#xa0;; ils ne seront pas enregistrés pendant cette session.
+%1</translation>
+    </message>
+    <message>
+        <source>价格设置未写入，原有数据已保留。
+%1</source>
+        <translation>Les paramètres de prix n’ont pas été enregistrés&#xa0;; les données existantes ont été conservées.
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用，价格设置未保存。</source>
+        <translation>La base de données est indisponible&#xa0;; les paramètres de prix n’ont pas été enregistrés.</translation>
+    </message>
+</context>
+<context>
+    <name>PageLoadingIndicator</name>
+    <message>
+        <source>正在后台识别页数</source>
+        <translation>Détection du nombre de pages en arrière-plan</translation>
+    </message>
+</context>
+<context>
+    <name>ZipArchive</name>
+    <message>
+        <source>ZIP 条目解压失败</source>
+        <translation>Échec de la décompression de l’entrée ZIP</translation>
+    </message>
+    <message>
+        <source>ZIP 条目校验失败</source>
+        <translation>Échec de la vérification de l’entrée ZIP</translation>
+    </message>
+    <message>
+        <source>不支持的 ZIP 压缩算法：%1</source>
+        <translation>Méthode de compression ZIP non prise en charge&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>ZIP 文件过小或已损坏</source>
+        <translation>Le fichier ZIP est trop petit ou endommagé</translation>
+    </message>
+    <message>
+        <source>找不到 ZIP 中央目录</source>
+        <translation>Répertoire central ZIP introuvable</translation>
+    </message>
+    <message>
+        <source>ZIP 中央目录已损坏</source>
+        <translation>Le répertoire central ZIP est endommagé</translation>
+    </message>
+    <message>
+        <source>ZIP 中不存在条目：%1</source>
+        <translation>Entrée absente du fichier ZIP&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>不支持加密的 ZIP 条目</source>
+        <translation>Les entrées ZIP chiffrées ne sont pas prises en charge</translation>
+    </message>
+    <message>
+        <source>ZIP 本地文件头已损坏</source>
+        <translation>L’en-tête de fichier local ZIP est endommagé</translation>
+    </message>
+    <message>
+        <source>ZIP 条目数据不完整</source>
+        <translation>Les données de l’entrée ZIP sont incomplètes</translation>
+    </message>
+</context>
 </TS>

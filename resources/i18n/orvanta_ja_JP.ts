@@ -1,4 +1,436 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="zh_CN">
+<context>
+    <name>DocumentAnalyzer</name>
+    <message>
+        <source>A4 横向</source>
+        <translation>A4 横</translation>
+    </message>
+    <message>
+        <source> 横向</source>
+        <translation> 横</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>文件识别页数，不可手动修改</source>
+        <translation>ファイルから検出したページ数です。手動では変更できません</translation>
+    </message>
+    <message>
+        <source>未能识别文件页数</source>
+        <translation>ページ数を検出できませんでした</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>未能读取文档纸张尺寸</source>
+        <translation>文書の用紙サイズを読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>文档纸张尺寸：%1</source>
+        <translation>文書の用紙サイズ：%1</translation>
+    </message>
+    <message>
+        <source>旧版 DOC 识别受限</source>
+        <translation>旧形式 DOC の検出は制限されています</translation>
+    </message>
+    <message>
+        <source>未安装 LibreOffice，且该 DOC 文件没有可用的内置页数。
+PDF 和 DOCX 仍可正常使用；如需识别此类旧版 DOC，请安装 LibreOffice。</source>
+        <translation>LibreOffice がインストールされておらず、この DOC ファイルには利用できるページ数情報がありません。
+PDF と DOCX は引き続き使用できます。このような旧形式の DOC を検出するには、LibreOffice をインストールしてください。</translation>
+    </message>
+    <message>
+        <source>文档页数识别完成</source>
+        <translation>ページ数の検出が完了しました</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，还剩 %1 个文档…</source>
+        <translation>バックグラウンドでページ数を検出しています。残り %1 件…</translation>
+    </message>
+    <message>
+        <source>Orvanta v%1 - 文档打印核价</source>
+        <translation>Orvanta v%1 - 文書印刷見積</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>言語の切り替え</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启软件后生效。是否现在重启？</source>
+        <translation>言語設定を保存しました。再起動後に有効になります。今すぐ再起動しますか？</translation>
+    </message>
+    <message>
+        <source>新语言将在下次启动时生效</source>
+        <translation>新しい言語は次回起動時に有効になります</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>価格プロファイル</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>カラー</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的颜色</source>
+        <translation>リスト内のすべてのファイルのカラーを一括設定します</translation>
+    </message>
+    <message>
+        <source>装订</source>
+        <translation>製本</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的装订方式</source>
+        <translation>リスト内のすべてのファイルの製本方法を一括設定します</translation>
+    </message>
+    <message>
+        <source>单双面</source>
+        <translation>片面/両面</translation>
+    </message>
+    <message>
+        <source>单面</source>
+        <translation>片面</translation>
+    </message>
+    <message>
+        <source>双面</source>
+        <translation>両面</translation>
+    </message>
+    <message>
+        <source>双面打印时使用当前价格角色的双面价格系数</source>
+        <translation>両面印刷では現在の価格プロファイルの両面価格係数を使用します</translation>
+    </message>
+    <message>
+        <source>份数</source>
+        <translation>部数</translation>
+    </message>
+    <message>
+        <source>设置所有文件的打印份数</source>
+        <translation>すべてのファイルの印刷部数を設定します</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>価格設定</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>文件名称  ▼</source>
+        <translation>ファイル名  ▼</translation>
+    </message>
+    <message>
+        <source>页数  ▼</source>
+        <translation>ページ数  ▼</translation>
+    </message>
+    <message>
+        <source>尺寸  ▼</source>
+        <translation>サイズ  ▼</translation>
+    </message>
+    <message>
+        <source>单价/页</source>
+        <translation>単価/ページ</translation>
+    </message>
+    <message>
+        <source>装订方式</source>
+        <translation>製本方法</translation>
+    </message>
+    <message>
+        <source>小计</source>
+        <translation>小計</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
+        <translation>文書、画像、フォルダーをここにドラッグすると開始します
+対応形式：JPG、PNG、BMP、GIF、WebP、TIFF</translation>
+    </message>
+    <message>
+        <source>合计：</source>
+        <translation>合計：</translation>
+    </message>
+    <message>
+        <source>0 个</source>
+        <translation>0 ファイル</translation>
+    </message>
+    <message>
+        <source>0 页</source>
+        <translation>0 ページ</translation>
+    </message>
+    <message>
+        <source>导出报价单 ▾</source>
+        <translation>見積書をエクスポート ▾</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>PDF 見積書をエクスポート</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Excel 明細をエクスポート</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>装订费：%1/份</source>
+        <translation>製本料金：%1/部</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n ファイル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页</source>
+        <translation>
+            <numerusform>%n ページ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>商品：%1
+起步费：%2
+折扣：%3
+税前：%4
+税额（%5%）：%6</source>
+        <translation>商品：%1
+基本料金：%2
+割引：%3
+税抜：%4
+税額（%5%）：%6</translation>
+    </message>
+    <message>
+        <source>没有找到支持的 PDF、Word、WPS 或图片文件</source>
+        <translation>対応する PDF、Word、WPS、画像ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>导入完成</source>
+        <translation>インポート完了</translation>
+    </message>
+    <message>
+        <source>导入了 0 个文件，%1 个不支持的文件未导入</source>
+        <translation>インポートしたファイルはありません。対応していない %1 件のファイルはインポートされませんでした</translation>
+    </message>
+    <message>
+        <source>已添加 %1 个文档，正在后台识别页数…</source>
+        <translation>%1 件の文書を追加しました。バックグラウンドでページ数を検出しています…</translation>
+    </message>
+    <message>
+        <source>所选文档已在清单中</source>
+        <translation>選択した文書はすでにリストにあります</translation>
+    </message>
+    <message>
+        <source>导入了 %1 个文件，%2 个不支持的文件未导入</source>
+        <translation>%1 件のファイルをインポートしました。対応していない %2 件のファイルはインポートされませんでした</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，识别结果不可手动修改</source>
+        <translation>バックグラウンドでページ数を検出しています。検出結果は手動で変更できません</translation>
+    </message>
+    <message>
+        <source>正在识别文档纸张尺寸</source>
+        <translation>文書の用紙サイズを検出しています</translation>
+    </message>
+    <message>
+        <source>双击可修改份数</source>
+        <translation>ダブルクリックで部数を変更</translation>
+    </message>
+    <message>
+        <source>双击可修改单价</source>
+        <translation>ダブルクリックで単価を変更</translation>
+    </message>
+    <message>
+        <source>单击可修改颜色</source>
+        <translation>クリックでカラーを変更</translation>
+    </message>
+    <message>
+        <source>已从清单中移除 %1 个文档</source>
+        <translation>%1 件の文書をリストから削除しました</translation>
+    </message>
+    <message>
+        <source>清单已清空</source>
+        <translation>リストをクリアしました</translation>
+    </message>
+    <message>
+        <source>名称：A → Z</source>
+        <translation>名前：A → Z</translation>
+    </message>
+    <message>
+        <source>名称：Z → A</source>
+        <translation>名前：Z → A</translation>
+    </message>
+    <message>
+        <source>文件格式：A → Z</source>
+        <translation>ファイル形式：A → Z</translation>
+    </message>
+    <message>
+        <source>文件格式：Z → A</source>
+        <translation>ファイル形式：Z → A</translation>
+    </message>
+    <message>
+        <source>创建时间：新 → 旧</source>
+        <translation>作成日時：新 → 旧</translation>
+    </message>
+    <message>
+        <source>创建时间：旧 → 新</source>
+        <translation>作成日時：旧 → 新</translation>
+    </message>
+    <message>
+        <source>文件大小：大 → 小</source>
+        <translation>ファイルサイズ：大 → 小</translation>
+    </message>
+    <message>
+        <source>文件大小：小 → 大</source>
+        <translation>ファイルサイズ：小 → 大</translation>
+    </message>
+    <message>
+        <source>页数：升序</source>
+        <translation>ページ数：昇順</translation>
+    </message>
+    <message>
+        <source>页数：降序</source>
+        <translation>ページ数：降順</translation>
+    </message>
+    <message>
+        <source>尺寸：升序（小 → 大）</source>
+        <translation>サイズ：昇順（小 → 大）</translation>
+    </message>
+    <message>
+        <source>尺寸：降序（大 → 小）</source>
+        <translation>サイズ：降順（大 → 小）</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>インクジェットカラー</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>レーザーカラー</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>白黒</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>コーナーホチキス</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>2 か所ホチキス</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>中綴じ</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>無線綴じ</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>くし綴じ</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>ワイヤー綴じ</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>コイル綴じ</translation>
+    </message>
+    <message>
+        <source>无装订</source>
+        <translation>製本なし</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>データベース エラー</translation>
+    </message>
+    <message>
+        <source>数据库升级失败</source>
+        <translation>データベースのアップグレードに失敗しました</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>价格设置读取失败，本次运行不会保存价格设置。
+%1</source>
+        <translation>価格設定を読み込めませんでした。今回の実行中は価格設定を保存しません。
+%1</translation>
+    </message>
+    <message>
+        <source>价格设置未写入，原有数据已保留。
+%1</source>
+        <translation>価格設定は保存されませんでした。既存のデータは保持されています。
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用，价格设置未保存。</source>
+        <translation>データベースを利用できないため、価格設定は保存されませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>PageLoadingIndicator</name>
+    <message>
+        <source>正在后台识别页数</source>
+        <translation>バックグラウンドでページ数を検出中</translation>
+    </message>
+</context>
+<context>
+    <name>ZipArchive</name>
+    <message>
+        <source>ZIP 条目解压失败</source>
+        <translation>ZIP エントリの展開に失敗しました</translation>
+    </message>
+    <message>
+        <source>ZIP 条目校验失败</source>
+        <translation>ZIP エントリの検証に失敗しました</translation>
+    </message>
+    <message>
+        <source>不支持的 ZIP 压缩算法：%1</source>
+        <translation>サポートされていない ZIP 圧縮方式：%1</translation>
+    </message>
+    <message>
+        <source>ZIP 文件过小或已损坏</source>
+        <translation>ZIP ファイルが小さすぎるか破損しています</translation>
+    </message>
+    <message>
+        <source>找不到 ZIP 中央目录</source>
+        <translation>ZIP のセントラルディレクトリが見つかりません</translation>
+    </message>
+    <message>
+        <source>ZIP 中央目录已损坏</source>
+        <translation>ZIP のセントラルディレクトリが破損しています</translation>
+    </message>
+    <message>
+        <source>ZIP 中不存在条目：%1</source>
+        <translation>ZIP 内にエントリがありません：%1</translation>
+    </message>
+    <message>
+        <source>不支持加密的 ZIP 条目</source>
+        <translation>暗号化された ZIP エントリには対応していません</translation>
+    </message>
+    <message>
+        <source>ZIP 本地文件头已损坏</source>
+        <translation>ZIP のローカルファイルヘッダーが破損しています</translation>
+    </message>
+    <message>
+        <source>ZIP 条目数据不完整</source>
+        <translation>ZIP エントリのデータが不完全です</translation>
+    </message>
+</context>
 </TS>

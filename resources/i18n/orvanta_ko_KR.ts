@@ -1,4 +1,436 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="zh_CN">
+<context>
+    <name>DocumentAnalyzer</name>
+    <message>
+        <source>A4 横向</source>
+        <translation>A4 가로</translation>
+    </message>
+    <message>
+        <source> 横向</source>
+        <translation> 가로</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>文件识别页数，不可手动修改</source>
+        <translation>파일에서 인식한 페이지 수이며 직접 수정할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>未能识别文件页数</source>
+        <translation>페이지 수를 인식하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>未能读取文档纸张尺寸</source>
+        <translation>문서 용지 크기를 읽지 못했습니다</translation>
+    </message>
+    <message>
+        <source>文档纸张尺寸：%1</source>
+        <translation>문서 용지 크기: %1</translation>
+    </message>
+    <message>
+        <source>旧版 DOC 识别受限</source>
+        <translation>구형 DOC 인식 제한</translation>
+    </message>
+    <message>
+        <source>未安装 LibreOffice，且该 DOC 文件没有可用的内置页数。
+PDF 和 DOCX 仍可正常使用；如需识别此类旧版 DOC，请安装 LibreOffice。</source>
+        <translation>LibreOffice가 설치되어 있지 않고 이 DOC 파일에는 사용할 수 있는 내장 페이지 수가 없습니다.
+PDF와 DOCX는 계속 정상적으로 사용할 수 있습니다. 이러한 구형 DOC 파일을 인식하려면 LibreOffice를 설치하십시오.</translation>
+    </message>
+    <message>
+        <source>文档页数识别完成</source>
+        <translation>문서 페이지 수 인식 완료</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，还剩 %1 个文档…</source>
+        <translation>백그라운드에서 페이지 수를 인식하는 중입니다. 남은 문서 %1개…</translation>
+    </message>
+    <message>
+        <source>Orvanta v%1 - 文档打印核价</source>
+        <translation>Orvanta v%1 - 문서 인쇄 견적</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>언어 변경</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启软件后生效。是否现在重启？</source>
+        <translation>언어 설정이 저장되었으며 다시 시작한 후 적용됩니다. 지금 다시 시작하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>新语言将在下次启动时生效</source>
+        <translation>새 언어는 다음 실행 시 적용됩니다</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>가격 프로필</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的颜色</source>
+        <translation>목록의 모든 파일 색상을 일괄 설정합니다</translation>
+    </message>
+    <message>
+        <source>装订</source>
+        <translation>제본</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的装订方式</source>
+        <translation>목록의 모든 파일 제본 방식을 일괄 설정합니다</translation>
+    </message>
+    <message>
+        <source>单双面</source>
+        <translation>단면/양면</translation>
+    </message>
+    <message>
+        <source>单面</source>
+        <translation>단면</translation>
+    </message>
+    <message>
+        <source>双面</source>
+        <translation>양면</translation>
+    </message>
+    <message>
+        <source>双面打印时使用当前价格角色的双面价格系数</source>
+        <translation>양면 인쇄 시 현재 가격 프로필의 양면 가격 계수를 사용합니다</translation>
+    </message>
+    <message>
+        <source>份数</source>
+        <translation>부수</translation>
+    </message>
+    <message>
+        <source>设置所有文件的打印份数</source>
+        <translation>모든 파일의 인쇄 부수를 설정합니다</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>가격 설정</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>비우기</translation>
+    </message>
+    <message>
+        <source>文件名称  ▼</source>
+        <translation>파일 이름  ▼</translation>
+    </message>
+    <message>
+        <source>页数  ▼</source>
+        <translation>페이지  ▼</translation>
+    </message>
+    <message>
+        <source>尺寸  ▼</source>
+        <translation>크기  ▼</translation>
+    </message>
+    <message>
+        <source>单价/页</source>
+        <translation>단가/페이지</translation>
+    </message>
+    <message>
+        <source>装订方式</source>
+        <translation>제본 방식</translation>
+    </message>
+    <message>
+        <source>小计</source>
+        <translation>소계</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
+        <translation>문서, 이미지 또는 폴더를 여기로 끌어다 놓으면 시작됩니다
+JPG, PNG, BMP, GIF, WebP, TIFF 지원</translation>
+    </message>
+    <message>
+        <source>合计：</source>
+        <translation>합계:</translation>
+    </message>
+    <message>
+        <source>0 个</source>
+        <translation>파일 0개</translation>
+    </message>
+    <message>
+        <source>0 页</source>
+        <translation>0페이지</translation>
+    </message>
+    <message>
+        <source>导出报价单 ▾</source>
+        <translation>견적서 내보내기 ▾</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>PDF 견적서 내보내기</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Excel 명세 내보내기</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>装订费：%1/份</source>
+        <translation>제본비: 부당 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>파일 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页</source>
+        <translation>
+            <numerusform>%n페이지</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>商品：%1
+起步费：%2
+折扣：%3
+税前：%4
+税额（%5%）：%6</source>
+        <translation>상품: %1
+기본료: %2
+할인: %3
+세전: %4
+세액(%5%): %6</translation>
+    </message>
+    <message>
+        <source>没有找到支持的 PDF、Word、WPS 或图片文件</source>
+        <translation>지원되는 PDF, Word, WPS 또는 이미지 파일을 찾지 못했습니다</translation>
+    </message>
+    <message>
+        <source>导入完成</source>
+        <translation>가져오기 완료</translation>
+    </message>
+    <message>
+        <source>导入了 0 个文件，%1 个不支持的文件未导入</source>
+        <translation>가져온 파일이 없습니다. 지원되지 않는 파일 %1개는 가져오지 않았습니다</translation>
+    </message>
+    <message>
+        <source>已添加 %1 个文档，正在后台识别页数…</source>
+        <translation>문서 %1개를 추가했습니다. 백그라운드에서 페이지 수를 인식하는 중…</translation>
+    </message>
+    <message>
+        <source>所选文档已在清单中</source>
+        <translation>선택한 문서가 이미 목록에 있습니다</translation>
+    </message>
+    <message>
+        <source>导入了 %1 个文件，%2 个不支持的文件未导入</source>
+        <translation>파일 %1개를 가져왔습니다. 지원되지 않는 파일 %2개는 가져오지 않았습니다</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，识别结果不可手动修改</source>
+        <translation>백그라운드에서 페이지 수를 인식하는 중이며 결과는 직접 수정할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>正在识别文档纸张尺寸</source>
+        <translation>문서 용지 크기를 인식하는 중</translation>
+    </message>
+    <message>
+        <source>双击可修改份数</source>
+        <translation>두 번 클릭하여 부수 변경</translation>
+    </message>
+    <message>
+        <source>双击可修改单价</source>
+        <translation>두 번 클릭하여 단가 변경</translation>
+    </message>
+    <message>
+        <source>单击可修改颜色</source>
+        <translation>클릭하여 색상 변경</translation>
+    </message>
+    <message>
+        <source>已从清单中移除 %1 个文档</source>
+        <translation>목록에서 문서 %1개를 제거했습니다</translation>
+    </message>
+    <message>
+        <source>清单已清空</source>
+        <translation>목록을 비웠습니다</translation>
+    </message>
+    <message>
+        <source>名称：A → Z</source>
+        <translation>이름: A → Z</translation>
+    </message>
+    <message>
+        <source>名称：Z → A</source>
+        <translation>이름: Z → A</translation>
+    </message>
+    <message>
+        <source>文件格式：A → Z</source>
+        <translation>파일 형식: A → Z</translation>
+    </message>
+    <message>
+        <source>文件格式：Z → A</source>
+        <translation>파일 형식: Z → A</translation>
+    </message>
+    <message>
+        <source>创建时间：新 → 旧</source>
+        <translation>만든 날짜: 최신 → 오래됨</translation>
+    </message>
+    <message>
+        <source>创建时间：旧 → 新</source>
+        <translation>만든 날짜: 오래됨 → 최신</translation>
+    </message>
+    <message>
+        <source>文件大小：大 → 小</source>
+        <translation>파일 크기: 큼 → 작음</translation>
+    </message>
+    <message>
+        <source>文件大小：小 → 大</source>
+        <translation>파일 크기: 작음 → 큼</translation>
+    </message>
+    <message>
+        <source>页数：升序</source>
+        <translation>페이지 수: 오름차순</translation>
+    </message>
+    <message>
+        <source>页数：降序</source>
+        <translation>페이지 수: 내림차순</translation>
+    </message>
+    <message>
+        <source>尺寸：升序（小 → 大）</source>
+        <translation>크기: 오름차순(작음 → 큼)</translation>
+    </message>
+    <message>
+        <source>尺寸：降序（大 → 小）</source>
+        <translation>크기: 내림차순(큼 → 작음)</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>잉크젯 컬러</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>레이저 컬러</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>흑백</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>모서리 스테이플</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>2곳 스테이플</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>중철 제본</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>무선 제본</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>플라스틱 링 제본</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>와이어 링 제본</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>스프링 제본</translation>
+    </message>
+    <message>
+        <source>无装订</source>
+        <translation>제본 없음</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>데이터베이스 오류</translation>
+    </message>
+    <message>
+        <source>数据库升级失败</source>
+        <translation>데이터베이스 업그레이드 실패</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>저장 실패</translation>
+    </message>
+    <message>
+        <source>价格设置读取失败，本次运行不会保存价格设置。
+%1</source>
+        <translation>가격 설정을 읽지 못했습니다. 이번 실행 중에는 가격 설정을 저장하지 않습니다.
+%1</translation>
+    </message>
+    <message>
+        <source>价格设置未写入，原有数据已保留。
+%1</source>
+        <translation>가격 설정을 저장하지 못했습니다. 기존 데이터는 유지됩니다.
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用，价格设置未保存。</source>
+        <translation>데이터베이스를 사용할 수 없어 가격 설정을 저장하지 못했습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>PageLoadingIndicator</name>
+    <message>
+        <source>正在后台识别页数</source>
+        <translation>백그라운드에서 페이지 수 인식 중</translation>
+    </message>
+</context>
+<context>
+    <name>ZipArchive</name>
+    <message>
+        <source>ZIP 条目解压失败</source>
+        <translation>ZIP 항목 압축 해제 실패</translation>
+    </message>
+    <message>
+        <source>ZIP 条目校验失败</source>
+        <translation>ZIP 항목 검증 실패</translation>
+    </message>
+    <message>
+        <source>不支持的 ZIP 压缩算法：%1</source>
+        <translation>지원되지 않는 ZIP 압축 방식: %1</translation>
+    </message>
+    <message>
+        <source>ZIP 文件过小或已损坏</source>
+        <translation>ZIP 파일이 너무 작거나 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>找不到 ZIP 中央目录</source>
+        <translation>ZIP 중앙 디렉터리를 찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>ZIP 中央目录已损坏</source>
+        <translation>ZIP 중앙 디렉터리가 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>ZIP 中不存在条目：%1</source>
+        <translation>ZIP에 항목이 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>不支持加密的 ZIP 条目</source>
+        <translation>암호화된 ZIP 항목은 지원되지 않습니다</translation>
+    </message>
+    <message>
+        <source>ZIP 本地文件头已损坏</source>
+        <translation>ZIP 로컬 파일 헤더가 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>ZIP 条目数据不完整</source>
+        <translation>ZIP 항목 데이터가 불완전합니다</translation>
+    </message>
+</context>
 </TS>

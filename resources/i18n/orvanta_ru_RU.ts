@@ -1,4 +1,440 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="zh_CN">
+<context>
+    <name>DocumentAnalyzer</name>
+    <message>
+        <source>A4 横向</source>
+        <translation>A4 альбомная</translation>
+    </message>
+    <message>
+        <source> 横向</source>
+        <translation> альбомная</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>文件识别页数，不可手动修改</source>
+        <translation>Число страниц определено по файлу; изменить вручную нельзя</translation>
+    </message>
+    <message>
+        <source>未能识别文件页数</source>
+        <translation>Не удалось определить число страниц</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>未能读取文档纸张尺寸</source>
+        <translation>Не удалось определить формат бумаги документа</translation>
+    </message>
+    <message>
+        <source>文档纸张尺寸：%1</source>
+        <translation>Формат бумаги документа: %1</translation>
+    </message>
+    <message>
+        <source>旧版 DOC 识别受限</source>
+        <translation>Ограниченная поддержка старых файлов DOC</translation>
+    </message>
+    <message>
+        <source>未安装 LibreOffice，且该 DOC 文件没有可用的内置页数。
+PDF 和 DOCX 仍可正常使用；如需识别此类旧版 DOC，请安装 LibreOffice。</source>
+        <translation>LibreOffice не установлен, а в этом файле DOC нет сохранённого числа страниц.
+PDF и DOCX по-прежнему обрабатываются как обычно; чтобы распознавать такие старые файлы DOC, установите LibreOffice.</translation>
+    </message>
+    <message>
+        <source>文档页数识别完成</source>
+        <translation>Определение числа страниц завершено</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，还剩 %1 个文档…</source>
+        <translation>Определение числа страниц в фоне, осталось документов: %1…</translation>
+    </message>
+    <message>
+        <source>Orvanta v%1 - 文档打印核价</source>
+        <translation>Orvanta v%1 - Расчёт стоимости печати документов</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Смена языка</translation>
+    </message>
+    <message>
+        <source>语言设置已保存，重启软件后生效。是否现在重启？</source>
+        <translation>Язык интерфейса сохранён и будет применён после перезапуска. Перезапустить сейчас?</translation>
+    </message>
+    <message>
+        <source>新语言将在下次启动时生效</source>
+        <translation>Новый язык будет применён при следующем запуске</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>Профиль цен</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的颜色</source>
+        <translation>Задать цвет для всех файлов списка</translation>
+    </message>
+    <message>
+        <source>装订</source>
+        <translation>Переплёт</translation>
+    </message>
+    <message>
+        <source>统一设置列表中所有文件的装订方式</source>
+        <translation>Задать переплёт для всех файлов списка</translation>
+    </message>
+    <message>
+        <source>单双面</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>单面</source>
+        <translation>1-сторонняя</translation>
+    </message>
+    <message>
+        <source>双面</source>
+        <translation>2-сторонняя</translation>
+    </message>
+    <message>
+        <source>双面打印时使用当前价格角色的双面价格系数</source>
+        <translation>При двусторонней печати применяется коэффициент двусторонней печати текущего профиля цен</translation>
+    </message>
+    <message>
+        <source>份数</source>
+        <translation>Копии</translation>
+    </message>
+    <message>
+        <source>设置所有文件的打印份数</source>
+        <translation>Задать число копий для всех файлов</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>Цены</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>文件名称  ▼</source>
+        <translation>Имя файла  ▼</translation>
+    </message>
+    <message>
+        <source>页数  ▼</source>
+        <translation>Страницы  ▼</translation>
+    </message>
+    <message>
+        <source>尺寸  ▼</source>
+        <translation>Формат  ▼</translation>
+    </message>
+    <message>
+        <source>单价/页</source>
+        <translation>Цена/стр.</translation>
+    </message>
+    <message>
+        <source>装订方式</source>
+        <translation>Переплёт</translation>
+    </message>
+    <message>
+        <source>小计</source>
+        <translation>Сумма</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
+        <translation>Перетащите сюда документы, изображения или папки, чтобы начать
+Поддерживаются JPG, PNG, BMP, GIF, WebP, TIFF</translation>
+    </message>
+    <message>
+        <source>合计：</source>
+        <translation>Итого:</translation>
+    </message>
+    <message>
+        <source>0 个</source>
+        <translation>0 файлов</translation>
+    </message>
+    <message>
+        <source>0 页</source>
+        <translation>0 страниц</translation>
+    </message>
+    <message>
+        <source>导出报价单 ▾</source>
+        <translation>Экспорт сметы ▾</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>Экспорт сметы в PDF</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Экспорт детализации в Excel</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>装订费：%1/份</source>
+        <translation>Стоимость переплёта: %1 за копию</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个文件</source>
+        <translation>
+            <numerusform>%n файл</numerusform>
+            <numerusform>%n файла</numerusform>
+            <numerusform>%n файлов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 页</source>
+        <translation>
+            <numerusform>%n страница</numerusform>
+            <numerusform>%n страницы</numerusform>
+            <numerusform>%n страниц</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>商品：%1
+起步费：%2
+折扣：%3
+税前：%4
+税额（%5%）：%6</source>
+        <translation>Позиции: %1
+Плата за запуск: %2
+Скидки: %3
+Без налога: %4
+Налог (%5%): %6</translation>
+    </message>
+    <message>
+        <source>没有找到支持的 PDF、Word、WPS 或图片文件</source>
+        <translation>Поддерживаемые файлы PDF, Word, WPS или изображения не найдены</translation>
+    </message>
+    <message>
+        <source>导入完成</source>
+        <translation>Импорт завершён</translation>
+    </message>
+    <message>
+        <source>导入了 0 个文件，%1 个不支持的文件未导入</source>
+        <translation>Импортировано файлов: 0; пропущено неподдерживаемых файлов: %1</translation>
+    </message>
+    <message>
+        <source>已添加 %1 个文档，正在后台识别页数…</source>
+        <translation>Добавлено документов: %1; определение числа страниц в фоне…</translation>
+    </message>
+    <message>
+        <source>所选文档已在清单中</source>
+        <translation>Выбранные документы уже есть в списке</translation>
+    </message>
+    <message>
+        <source>导入了 %1 个文件，%2 个不支持的文件未导入</source>
+        <translation>Импортировано файлов: %1; пропущено неподдерживаемых файлов: %2</translation>
+    </message>
+    <message>
+        <source>正在后台识别页数，识别结果不可手动修改</source>
+        <translation>Число страниц определяется в фоне; результат нельзя изменить вручную</translation>
+    </message>
+    <message>
+        <source>正在识别文档纸张尺寸</source>
+        <translation>Определение формата бумаги документа</translation>
+    </message>
+    <message>
+        <source>双击可修改份数</source>
+        <translation>Дважды щёлкните, чтобы изменить число копий</translation>
+    </message>
+    <message>
+        <source>双击可修改单价</source>
+        <translation>Дважды щёлкните, чтобы изменить цену</translation>
+    </message>
+    <message>
+        <source>单击可修改颜色</source>
+        <translation>Щёлкните, чтобы изменить цвет</translation>
+    </message>
+    <message>
+        <source>已从清单中移除 %1 个文档</source>
+        <translation>Удалено документов из списка: %1</translation>
+    </message>
+    <message>
+        <source>清单已清空</source>
+        <translation>Список очищен</translation>
+    </message>
+    <message>
+        <source>名称：A → Z</source>
+        <translation>Имя: A → Z</translation>
+    </message>
+    <message>
+        <source>名称：Z → A</source>
+        <translation>Имя: Z → A</translation>
+    </message>
+    <message>
+        <source>文件格式：A → Z</source>
+        <translation>Тип файла: A → Z</translation>
+    </message>
+    <message>
+        <source>文件格式：Z → A</source>
+        <translation>Тип файла: Z → A</translation>
+    </message>
+    <message>
+        <source>创建时间：新 → 旧</source>
+        <translation>Дата создания: новые → старые</translation>
+    </message>
+    <message>
+        <source>创建时间：旧 → 新</source>
+        <translation>Дата создания: старые → новые</translation>
+    </message>
+    <message>
+        <source>文件大小：大 → 小</source>
+        <translation>Размер файла: большие → маленькие</translation>
+    </message>
+    <message>
+        <source>文件大小：小 → 大</source>
+        <translation>Размер файла: маленькие → большие</translation>
+    </message>
+    <message>
+        <source>页数：升序</source>
+        <translation>Страницы: по возрастанию</translation>
+    </message>
+    <message>
+        <source>页数：降序</source>
+        <translation>Страницы: по убыванию</translation>
+    </message>
+    <message>
+        <source>尺寸：升序（小 → 大）</source>
+        <translation>Формат: по возрастанию (малый → большой)</translation>
+    </message>
+    <message>
+        <source>尺寸：降序（大 → 小）</source>
+        <translation>Формат: по убыванию (большой → малый)</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Общий</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>Цветная струйная</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>Цветная лазерная</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Чёрно-белая</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>Скоба в углу</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>Две скобы</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>Брошюровка на скобу</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>Клеевой переплёт</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>Пластиковая пружина</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>Металлическая пружина</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>Спиральный переплёт</translation>
+    </message>
+    <message>
+        <source>无装订</source>
+        <translation>Без переплёта</translation>
+    </message>
+    <message>
+        <source>数据库错误</source>
+        <translation>Ошибка базы данных</translation>
+    </message>
+    <message>
+        <source>数据库升级失败</source>
+        <translation>Не удалось обновить базу данных</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Ошибка сохранения</translation>
+    </message>
+    <message>
+        <source>价格设置读取失败，本次运行不会保存价格设置。
+%1</source>
+        <translation>Не удалось прочитать настройки цен; в этом сеансе они не будут сохраняться.
+%1</translation>
+    </message>
+    <message>
+        <source>价格设置未写入，原有数据已保留。
+%1</source>
+        <translation>Настройки цен не записаны; прежние данные не изменены.
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用，价格设置未保存。</source>
+        <translation>База данных недоступна; настройки цен не сохранены.</translation>
+    </message>
+</context>
+<context>
+    <name>PageLoadingIndicator</name>
+    <message>
+        <source>正在后台识别页数</source>
+        <translation>Определение числа страниц в фоне</translation>
+    </message>
+</context>
+<context>
+    <name>ZipArchive</name>
+    <message>
+        <source>ZIP 条目解压失败</source>
+        <translation>Не удалось распаковать элемент ZIP</translation>
+    </message>
+    <message>
+        <source>ZIP 条目校验失败</source>
+        <translation>Ошибка проверки элемента ZIP</translation>
+    </message>
+    <message>
+        <source>不支持的 ZIP 压缩算法：%1</source>
+        <translation>Неподдерживаемый метод сжатия ZIP: %1</translation>
+    </message>
+    <message>
+        <source>ZIP 文件过小或已损坏</source>
+        <translation>Файл ZIP слишком мал или повреждён</translation>
+    </message>
+    <message>
+        <source>找不到 ZIP 中央目录</source>
+        <translation>Центральный каталог ZIP не найден</translation>
+    </message>
+    <message>
+        <source>ZIP 中央目录已损坏</source>
+        <translation>Центральный каталог ZIP повреждён</translation>
+    </message>
+    <message>
+        <source>ZIP 中不存在条目：%1</source>
+        <translation>Элемент не найден в ZIP: %1</translation>
+    </message>
+    <message>
+        <source>不支持加密的 ZIP 条目</source>
+        <translation>Зашифрованные элементы ZIP не поддерживаются</translation>
+    </message>
+    <message>
+        <source>ZIP 本地文件头已损坏</source>
+        <translation>Локальный заголовок файла ZIP повреждён</translation>
+    </message>
+    <message>
+        <source>ZIP 条目数据不完整</source>
+        <translation>Данные элемента ZIP неполные</translation>
+    </message>
+</context>
 </TS>
