@@ -153,5 +153,5 @@ void MainWindow::reportAnalysisProgress()
     if (pendingAnalyses <= 0)
         statusBar()->showMessage(tr("文档页数识别完成"), 3000);
     else
-        statusBar()->showMessage(tr("正在后台识别页数，还剩 %1 个文档…").arg(pendingAnalyses));
+        statusBar()->showMessage(tr("正在后台识别页数，还剩 %n 个文档…", nullptr, pendingAnalyses));
 }

@@ -11,7 +11,12 @@ qt_add_resources(orvanta_gui "orvanta_translations" PREFIX /i18n BASE ${ORVANTA_
 
 # The texts live in both libraries, so lupdate scans the source folders rather than one target.
 get_target_property(ORVANTA_LUPDATE Qt6::lupdate IMPORTED_LOCATION)
-set(ORVANTA_SOURCE_DIRS app documents analysis pricing storage settings_dialog export zip cli)
+set(ORVANTA_SOURCE_DIRS)
+foreach(dir app documents analysis pricing storage settings_dialog export zip cli)
+  if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${dir})
+    list(APPEND ORVANTA_SOURCE_DIRS ${dir})
+  endif()
+endforeach()
 add_custom_target(update_translations
   COMMAND ${ORVANTA_LUPDATE} -no-obsolete -locations none -extensions cpp,h ${ORVANTA_SOURCE_DIRS} -ts ${ORVANTA_TS_FILES}
   WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}

@@ -64,7 +64,7 @@ void MainWindow::addPaths(const QStringList &paths)
     recalculate();
 
     if (!newFiles.isEmpty())
-        statusBar()->showMessage(tr("已添加 %1 个文档，正在后台识别页数…").arg(newFiles.size()));
+        statusBar()->showMessage(tr("已添加 %n 个文档，正在后台识别页数…", nullptr, int(newFiles.size())));
     else
         statusBar()->showMessage(tr("所选文档已在清单中"), 3000);
 

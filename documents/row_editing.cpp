@@ -108,7 +108,7 @@ void MainWindow::removeSelectedDocuments()
     if (documentTable->rowCount() > 0)
         documentTable->selectRow(std::min(documentTable->rowCount() - 1, rows.last()));
     recalculate();
-    statusBar()->showMessage(tr("已从清单中移除 %1 个文档").arg(rows.size()), 2500);
+    statusBar()->showMessage(tr("已从清单中移除 %n 个文档", nullptr, int(rows.size())), 2500);
 }
 
 void MainWindow::clearAll()

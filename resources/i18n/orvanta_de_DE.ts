@@ -49,10 +49,6 @@ PDF- und DOCX-Dateien funktionieren weiterhin; um solche alten DOC-Dateien zu er
         <translation>Seitenzahlerkennung abgeschlossen</translation>
     </message>
     <message>
-        <source>正在后台识别页数，还剩 %1 个文档…</source>
-        <translation>Seitenzahlen werden im Hintergrund ermittelt, noch %1 ausstehend…</translation>
-    </message>
-    <message>
         <source>Orvanta v%1 - 文档打印核价</source>
         <translation>Orvanta v%1 - Druckkalkulation für Dokumente</translation>
     </message>
@@ -221,10 +217,6 @@ Steuer (%5 %): %6</translation>
         <translation>Keine Dateien importiert; nicht unterstützte Dateien übersprungen: %1</translation>
     </message>
     <message>
-        <source>已添加 %1 个文档，正在后台识别页数…</source>
-        <translation>Dokumente hinzugefügt: %1; Seitenzahlen werden im Hintergrund ermittelt…</translation>
-    </message>
-    <message>
         <source>所选文档已在清单中</source>
         <translation>Die ausgewählten Dokumente sind bereits in der Liste</translation>
     </message>
@@ -251,10 +243,6 @@ Steuer (%5 %): %6</translation>
     <message>
         <source>单击可修改颜色</source>
         <translation>Klicken, um die Farbe zu ändern</translation>
-    </message>
-    <message>
-        <source>已从清单中移除 %1 个文档</source>
-        <translation>Aus der Liste entfernte Dokumente: %1</translation>
     </message>
     <message>
         <source>清单已清空</source>
@@ -383,6 +371,27 @@ Steuer (%5 %): %6</translation>
     <message>
         <source>数据库不可用，价格设置未保存。</source>
         <translation>Die Datenbank ist nicht verfügbar; die Preiseinstellungen wurden nicht gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>正在后台识别页数，还剩 %n 个文档…</source>
+        <translation>
+            <numerusform>Seitenzahlen werden im Hintergrund erkannt, noch %n Dokument…</numerusform>
+            <numerusform>Seitenzahlen werden im Hintergrund erkannt, noch %n Dokumente…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已添加 %n 个文档，正在后台识别页数…</source>
+        <translation>
+            <numerusform>%n Dokument hinzugefügt, Seitenzahlen werden im Hintergrund erkannt…</numerusform>
+            <numerusform>%n Dokumente hinzugefügt, Seitenzahlen werden im Hintergrund erkannt…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已从清单中移除 %n 个文档</source>
+        <translation>
+            <numerusform>%n Dokument aus der Liste entfernt</numerusform>
+            <numerusform>%n Dokumente aus der Liste entfernt</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -49,10 +49,6 @@ PDF and DOCX files still work normally; to analyze legacy DOC files like this on
         <translation>Page count detection complete</translation>
     </message>
     <message>
-        <source>正在后台识别页数，还剩 %1 个文档…</source>
-        <translation>Detecting page counts in the background, %1 remaining…</translation>
-    </message>
-    <message>
         <source>Orvanta v%1 - 文档打印核价</source>
         <translation>Orvanta v%1 - Document Print Pricing</translation>
     </message>
@@ -221,10 +217,6 @@ Tax (%5%): %6</translation>
         <translation>No files imported; unsupported files skipped: %1</translation>
     </message>
     <message>
-        <source>已添加 %1 个文档，正在后台识别页数…</source>
-        <translation>Documents added: %1; detecting page counts in the background…</translation>
-    </message>
-    <message>
         <source>所选文档已在清单中</source>
         <translation>The selected documents are already in the list</translation>
     </message>
@@ -251,10 +243,6 @@ Tax (%5%): %6</translation>
     <message>
         <source>单击可修改颜色</source>
         <translation>Click to change the color</translation>
-    </message>
-    <message>
-        <source>已从清单中移除 %1 个文档</source>
-        <translation>Documents removed from the list: %1</translation>
     </message>
     <message>
         <source>清单已清空</source>
@@ -383,6 +371,27 @@ Tax (%5%): %6</translation>
     <message>
         <source>数据库不可用，价格设置未保存。</source>
         <translation>The database is unavailable; the price settings were not saved.</translation>
+    </message>
+    <message numerus="yes">
+        <source>正在后台识别页数，还剩 %n 个文档…</source>
+        <translation>
+            <numerusform>Detecting page counts in the background, %n document remaining…</numerusform>
+            <numerusform>Detecting page counts in the background, %n documents remaining…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已添加 %n 个文档，正在后台识别页数…</source>
+        <translation>
+            <numerusform>%n document added, detecting page counts in the background…</numerusform>
+            <numerusform>%n documents added, detecting page counts in the background…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已从清单中移除 %n 个文档</source>
+        <translation>
+            <numerusform>%n document removed from the list</numerusform>
+            <numerusform>%n documents removed from the list</numerusform>
+        </translation>
     </message>
 </context>
 <context>

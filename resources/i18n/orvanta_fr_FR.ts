@@ -49,10 +49,6 @@ Les fichiers PDF et DOCX fonctionnent toujours normalement&#xa0;; pour analyser 
         <translation>Détection du nombre de pages terminée</translation>
     </message>
     <message>
-        <source>正在后台识别页数，还剩 %1 个文档…</source>
-        <translation>Détection du nombre de pages en arrière-plan, documents restants&#xa0;: %1…</translation>
-    </message>
-    <message>
         <source>Orvanta v%1 - 文档打印核价</source>
         <translation>Orvanta v%1 - Tarification d’impression de documents</translation>
     </message>
@@ -221,10 +217,6 @@ Taxe (%5 %)&#xa0;: %6</translation>
         <translation>Aucun fichier importé&#xa0;; fichiers non pris en charge ignorés&#xa0;: %1</translation>
     </message>
     <message>
-        <source>已添加 %1 个文档，正在后台识别页数…</source>
-        <translation>Documents ajoutés&#xa0;: %1&#xa0;; détection du nombre de pages en arrière-plan…</translation>
-    </message>
-    <message>
         <source>所选文档已在清单中</source>
         <translation>Les documents sélectionnés figurent déjà dans la liste</translation>
     </message>
@@ -251,10 +243,6 @@ Taxe (%5 %)&#xa0;: %6</translation>
     <message>
         <source>单击可修改颜色</source>
         <translation>Cliquez pour modifier la couleur</translation>
-    </message>
-    <message>
-        <source>已从清单中移除 %1 个文档</source>
-        <translation>Documents retirés de la liste&#xa0;: %1</translation>
     </message>
     <message>
         <source>清单已清空</source>
@@ -383,6 +371,27 @@ Taxe (%5 %)&#xa0;: %6</translation>
     <message>
         <source>数据库不可用，价格设置未保存。</source>
         <translation>La base de données est indisponible&#xa0;; les paramètres de prix n’ont pas été enregistrés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>正在后台识别页数，还剩 %n 个文档…</source>
+        <translation>
+            <numerusform>Détection des pages en arrière-plan, encore %n document…</numerusform>
+            <numerusform>Détection des pages en arrière-plan, encore %n documents…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已添加 %n 个文档，正在后台识别页数…</source>
+        <translation>
+            <numerusform>%n document ajouté, détection des pages en arrière-plan…</numerusform>
+            <numerusform>%n documents ajoutés, détection des pages en arrière-plan…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已从清单中移除 %n 个文档</source>
+        <translation>
+            <numerusform>%n document retiré de la liste</numerusform>
+            <numerusform>%n documents retirés de la liste</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -49,10 +49,6 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
         <translation>ページ数の検出が完了しました</translation>
     </message>
     <message>
-        <source>正在后台识别页数，还剩 %1 个文档…</source>
-        <translation>バックグラウンドでページ数を検出しています。残り %1 件…</translation>
-    </message>
-    <message>
         <source>Orvanta v%1 - 文档打印核价</source>
         <translation>Orvanta v%1 - 文書印刷見積</translation>
     </message>
@@ -219,10 +215,6 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
         <translation>インポートしたファイルはありません。対応していない %1 件のファイルはインポートされませんでした</translation>
     </message>
     <message>
-        <source>已添加 %1 个文档，正在后台识别页数…</source>
-        <translation>%1 件の文書を追加しました。バックグラウンドでページ数を検出しています…</translation>
-    </message>
-    <message>
         <source>所选文档已在清单中</source>
         <translation>選択した文書はすでにリストにあります</translation>
     </message>
@@ -249,10 +241,6 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>单击可修改颜色</source>
         <translation>クリックでカラーを変更</translation>
-    </message>
-    <message>
-        <source>已从清单中移除 %1 个文档</source>
-        <translation>%1 件の文書をリストから削除しました</translation>
     </message>
     <message>
         <source>清单已清空</source>
@@ -381,6 +369,24 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>数据库不可用，价格设置未保存。</source>
         <translation>データベースを利用できないため、価格設定は保存されませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>正在后台识别页数，还剩 %n 个文档…</source>
+        <translation>
+            <numerusform>バックグラウンドでページ数を認識中、残り %n 件…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已添加 %n 个文档，正在后台识别页数…</source>
+        <translation>
+            <numerusform>%n 件の文書を追加しました。バックグラウンドでページ数を認識中…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已从清单中移除 %n 个文档</source>
+        <translation>
+            <numerusform>%n 件の文書をリストから削除しました</numerusform>
+        </translation>
     </message>
 </context>
 <context>

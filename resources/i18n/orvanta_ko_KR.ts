@@ -49,10 +49,6 @@ PDF와 DOCX는 계속 정상적으로 사용할 수 있습니다. 이러한 구�
         <translation>문서 페이지 수 인식 완료</translation>
     </message>
     <message>
-        <source>正在后台识别页数，还剩 %1 个文档…</source>
-        <translation>백그라운드에서 페이지 수를 인식하는 중입니다. 남은 문서 %1개…</translation>
-    </message>
-    <message>
         <source>Orvanta v%1 - 文档打印核价</source>
         <translation>Orvanta v%1 - 문서 인쇄 견적</translation>
     </message>
@@ -219,10 +215,6 @@ JPG, PNG, BMP, GIF, WebP, TIFF 지원</translation>
         <translation>가져온 파일이 없습니다. 지원되지 않는 파일 %1개는 가져오지 않았습니다</translation>
     </message>
     <message>
-        <source>已添加 %1 个文档，正在后台识别页数…</source>
-        <translation>문서 %1개를 추가했습니다. 백그라운드에서 페이지 수를 인식하는 중…</translation>
-    </message>
-    <message>
         <source>所选文档已在清单中</source>
         <translation>선택한 문서가 이미 목록에 있습니다</translation>
     </message>
@@ -249,10 +241,6 @@ JPG, PNG, BMP, GIF, WebP, TIFF 지원</translation>
     <message>
         <source>单击可修改颜色</source>
         <translation>클릭하여 색상 변경</translation>
-    </message>
-    <message>
-        <source>已从清单中移除 %1 个文档</source>
-        <translation>목록에서 문서 %1개를 제거했습니다</translation>
     </message>
     <message>
         <source>清单已清空</source>
@@ -381,6 +369,24 @@ JPG, PNG, BMP, GIF, WebP, TIFF 지원</translation>
     <message>
         <source>数据库不可用，价格设置未保存。</source>
         <translation>데이터베이스를 사용할 수 없어 가격 설정을 저장하지 못했습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>正在后台识别页数，还剩 %n 个文档…</source>
+        <translation>
+            <numerusform>백그라운드에서 페이지 수 인식 중, 남은 문서 %n개…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已添加 %n 个文档，正在后台识别页数…</source>
+        <translation>
+            <numerusform>문서 %n개를 추가했습니다. 백그라운드에서 페이지 수 인식 중…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已从清单中移除 %n 个文档</source>
+        <translation>
+            <numerusform>목록에서 문서 %n개를 제거했습니다</numerusform>
+        </translation>
     </message>
 </context>
 <context>

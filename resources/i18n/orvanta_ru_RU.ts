@@ -49,10 +49,6 @@ PDF и DOCX по-прежнему обрабатываются как обычн
         <translation>Определение числа страниц завершено</translation>
     </message>
     <message>
-        <source>正在后台识别页数，还剩 %1 个文档…</source>
-        <translation>Определение числа страниц в фоне, осталось документов: %1…</translation>
-    </message>
-    <message>
         <source>Orvanta v%1 - 文档打印核价</source>
         <translation>Orvanta v%1 - Расчёт стоимости печати документов</translation>
     </message>
@@ -223,10 +219,6 @@ PDF и DOCX по-прежнему обрабатываются как обычн
         <translation>Импортировано файлов: 0; пропущено неподдерживаемых файлов: %1</translation>
     </message>
     <message>
-        <source>已添加 %1 个文档，正在后台识别页数…</source>
-        <translation>Добавлено документов: %1; определение числа страниц в фоне…</translation>
-    </message>
-    <message>
         <source>所选文档已在清单中</source>
         <translation>Выбранные документы уже есть в списке</translation>
     </message>
@@ -253,10 +245,6 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>单击可修改颜色</source>
         <translation>Щёлкните, чтобы изменить цвет</translation>
-    </message>
-    <message>
-        <source>已从清单中移除 %1 个文档</source>
-        <translation>Удалено документов из списка: %1</translation>
     </message>
     <message>
         <source>清单已清空</source>
@@ -385,6 +373,30 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>数据库不可用，价格设置未保存。</source>
         <translation>База данных недоступна; настройки цен не сохранены.</translation>
+    </message>
+    <message numerus="yes">
+        <source>正在后台识别页数，还剩 %n 个文档…</source>
+        <translation>
+            <numerusform>Определение числа страниц в фоне, остался %n документ…</numerusform>
+            <numerusform>Определение числа страниц в фоне, осталось %n документа…</numerusform>
+            <numerusform>Определение числа страниц в фоне, осталось %n документов…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已添加 %n 个文档，正在后台识别页数…</source>
+        <translation>
+            <numerusform>Добавлен %n документ, определение числа страниц в фоне…</numerusform>
+            <numerusform>Добавлено %n документа, определение числа страниц в фоне…</numerusform>
+            <numerusform>Добавлено %n документов, определение числа страниц в фоне…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已从清单中移除 %n 个文档</source>
+        <translation>
+            <numerusform>Из списка удалён %n документ</numerusform>
+            <numerusform>Из списка удалено %n документа</numerusform>
+            <numerusform>Из списка удалено %n документов</numerusform>
+        </translation>
     </message>
 </context>
 <context>
