@@ -372,31 +372,48 @@ void ProfilesTest::customBindingMethodsAreListedInKeyOrder()
 
 void ProfilesTest::damagedStorageLeavesTheDefaults_data()
 {
-    QTest::addColumn<bool>("folderIsAFile"); // otherwise the database file holds random bytes
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::addColumn<QStringList>("statements"); // none: the database file holds random bytes
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("textPart");
     QTest::newRow("database file of random bytes")
-        << false << QStringLiteral("数据库升级失败") << QStringLiteral("not a database");
+        << false << QStringList() << QStringLiteral("数据库升级失败") << QStringLiteral("not a database");
     QTest::newRow("database folder is a regular file")
-        << true << QStringLiteral("数据库错误") << QStringLiteral("unable to open");
+        << true << QStringList() << QStringLiteral("数据库错误") << QStringLiteral("unable to open");
+    // Every table and upgraded column exists, but the profiles are not where they are looked for.
+    QTest::newRow("profile table of another layout")
+        << false
+        << QStringList{QStringLiteral("CREATE TABLE price_settings (id INTEGER PRIMARY KEY, bw_single REAL, "
+                                      "bw_double REAL, color_single REAL, color_double REAL, binding REAL, "
+                                      "price_a0, price_a1, price_a2, price_a3, price_a4, price_a5, price_b4, "
+                                      "price_b5, price_other)"),
+                       QStringLiteral("CREATE TABLE price_profiles (name TEXT, color_prices TEXT, "
+                                      "binding_prices TEXT, profile_options TEXT)"),
+                       QStringLiteral("INSERT INTO price_profiles VALUES ('Office', '{}', '{}', '{}')"),
+                       QStringLiteral("CREATE TABLE quotes (id INTEGER PRIMARY KEY)")}
+        << QStringLiteral("数据库错误") << QStringLiteral("no such column");
 }
 
 void ProfilesTest::damagedStorageLeavesTheDefaults()
 {
     QFETCH(bool, folderIsAFile);
+    QFETCH(QStringList, statements);
     QFETCH(QString, title);
     QFETCH(QString, textPart);
     const QString blocked = folderIsAFile ? appDataFolder() : defaultPriceDatabasePath();
-    QByteArray bytes(folderIsAFile ? 0 : 8192, '\0');
+    QByteArray bytes(folderIsAFile || !statements.isEmpty() ? 0 : 8192, '\0');
     QRandomGenerator generator(20261206);
     for (char &byte : bytes)
         byte = char(generator.bounded(256));
     QVERIFY(QDir().mkpath(QFileInfo(blocked).absolutePath()));
     QSettings().setValue(SettingsKeys::activePriceProfile, QStringLiteral("Office"));
-    {
+    if (statements.isEmpty()) {
         QFile file(blocked);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(bytes), bytes.size());
+    } else {
+        QVERIFY(runSql(blocked, statements));
+        bytes = fileBytes(blocked);
     }
     {
         MessageBoxLog boxes;
