@@ -65,7 +65,19 @@ MoneyFormat::MoneyFormat(const PriceProfile &profile)
 
 QString MoneyFormat::money(double amount) const
 {
-    return m_locale.toCurrencyString(withoutNegativeZero(amount, m_decimals), m_currencyCode, m_decimals);
+    QString text =
+        m_locale.toCurrencyString(withoutNegativeZero(amount, m_decimals), m_currencyCode, m_decimals);
+    // Locale patterns are made for signs like "$"; a letter code glued to the digits ("USD12.50")
+    // is hard to read, so it gets a space where the pattern puts none.
+    const int at = text.indexOf(m_currencyCode);
+    if (at >= 0) {
+        const int after = at + int(m_currencyCode.size());
+        if (after < text.size() && text.at(after).isDigit())
+            text.insert(after, QLatin1Char(' '));
+        else if (at > 0 && text.at(at - 1).isDigit())
+            text.insert(at, QLatin1Char(' '));
+    }
+    return text;
 }
 
 QString MoneyFormat::plain(double amount) const

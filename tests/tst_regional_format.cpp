@@ -95,30 +95,33 @@ void TestRegionalFormat::formatting_data()
     QTest::addColumn<QString>("plain");
     const QString nbsp(QChar(0x00A0));
     QTest::newRow("English") << "en_US"
-                             << "USD" << 1234.5 << "USD1,234.50"
+                             << "USD" << 1234.5 << "USD 1,234.50"
                              << "1,234.50";
+    QTest::newRow("English negative") << "en_US"
+                                      << "USD" << -5.0 << "(USD 5.00)"
+                                      << "-5.00";
     QTest::newRow("German") << "de_DE"
                             << "EUR" << 1234.5 << QString("1.234,50" + nbsp + "EUR") << "1.234,50";
     QTest::newRow("German unit price") << "de_DE"
                                        << "EUR" << 0.05 << QString("0,05" + nbsp + "EUR") << "0,05";
     QTest::newRow("yen has no minor unit") << "ja_JP"
-                                           << "jpy" << 1234.5 << "JPY1,235"
+                                           << "jpy" << 1234.5 << "JPY 1,235"
                                            << "1,235";
     QTest::newRow("dinar has three decimals") << "en_US"
-                                              << "KWD" << 12.3456 << "KWD12.346"
+                                              << "KWD" << 12.3456 << "KWD 12.346"
                                               << "12.346";
     QTest::newRow("empty locale name uses the system")
         << ""
         << "EUR" << 0.05 << QString("0,05" + nbsp + "EUR") << "0,05";
     // QLocale rounds the exact binary value: 2.675 and 1.005 are stored just below the half.
     QTest::newRow("2.675 is just below the half") << "en_US"
-                                                  << "USD" << 2.675 << "USD2.67"
+                                                  << "USD" << 2.675 << "USD 2.67"
                                                   << "2.67";
     QTest::newRow("1.005 is just below the half") << "en_US"
-                                                  << "USD" << 1.005 << "USD1.00"
+                                                  << "USD" << 1.005 << "USD 1.00"
                                                   << "1.00";
     QTest::newRow("an exact half rounds away from zero") << "en_US"
-                                                         << "USD" << 0.125 << "USD0.13"
+                                                         << "USD" << 0.125 << "USD 0.13"
                                                          << "0.13";
 }
 
