@@ -125,6 +125,7 @@ void MainWindowTest::droppedImagesBecomePricedRows()
     writeImage(folder + QStringLiteral("/nested/a4-landscape.png"), 3508, 2480, DotsPerMeter300Dpi);
     writeImage(folder + QStringLiteral("/postcard 'quoted'.jpg"), 1181, 1772, DotsPerMeter300Dpi, "JPG");
     writeImage(folder + QStringLiteral("/.hidden.png"), 10, 10, 0);
+    QSettings().setValue(QStringLiteral("language"), QStringLiteral("zh_CN"));
 
     MainWindow window;
     window.show();
@@ -166,6 +167,7 @@ void MainWindowTest::droppedImagesBecomePricedRows()
     QVERIFY(child<QPushButton>(window, QStringLiteral("primaryButton"))->isEnabled());
     QVERIFY(!child<QLabel>(window, QStringLiteral("muted"))->isVisible());
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("文档页数识别完成"));
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("languageCombo"))->currentText(), QStringLiteral("简体中文"));
     saveScreenshot(&window, QStringLiteral("main-window-rows"));
 }
 
