@@ -47,7 +47,7 @@ void MainWindow::recalculate()
     const MoneyFormat format(activeProfile);
     const bool duplex = isDuplex();
     double itemsSubtotal = 0;
-    int totalCopies = 0;
+    qint64 totalCopies = 0; // 9999 copies on a few hundred thousand rows would overflow an int
     qint64 totalPages = 0;
     {
         // The amount cells are not user input; their writes need no validation.
@@ -71,7 +71,8 @@ void MainWindow::recalculate()
     fileCountLabel->setText(tr("%n 个文件", nullptr, rows));
     pageCountLabel->setText(
         tr("%n 页", nullptr, int(std::min<qint64>(totalPages, std::numeric_limits<int>::max()))));
-    const QuoteTotals totals = computeQuoteTotals(itemsSubtotal, totalCopies, activeProfile);
+    const QuoteTotals totals = computeQuoteTotals(
+        itemsSubtotal, int(std::min<qint64>(totalCopies, std::numeric_limits<int>::max())), activeProfile);
     amountValue->setText(format.money(totals.grandTotal));
     amountValue->setToolTip(tr("商品：%1\n起步费：%2\n折扣：%3\n税前：%4\n税额（%5%）：%6")
                                 .arg(format.money(totals.itemsSubtotal), format.money(totals.setupFee),
