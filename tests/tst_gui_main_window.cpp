@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QItemSelectionModel>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -60,6 +61,7 @@ private Q_SLOTS:
     void duplicatesAndUnsupportedFilesAreReported();
     void droppingUrlsAddsOnlyLocalFiles();
     void clearRemovesEveryRow();
+    void deleteKeyRemovesSelectedRows();
     void damagedAndVanishedFilesGiveUnknownRows();
     void movingARowKeepsItsSpinnerAndResult();
     void windowAndCommandLineAgree();
@@ -167,7 +169,8 @@ void MainWindowTest::droppedImagesBecomePricedRows()
     QVERIFY(child<QPushButton>(window, QStringLiteral("primaryButton"))->isEnabled());
     QVERIFY(!child<QLabel>(window, QStringLiteral("muted"))->isVisible());
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("文档页数识别完成"));
-    QCOMPARE(child<QComboBox>(window, QStringLiteral("languageCombo"))->currentText(), QStringLiteral("简体中文"));
+    QCOMPARE(child<QComboBox>(window, QStringLiteral("languageCombo"))->currentText(),
+             QStringLiteral("简体中文"));
     saveScreenshot(&window, QStringLiteral("main-window-rows"));
 }
 
@@ -337,6 +340,42 @@ void MainWindowTest::clearRemovesEveryRow()
     // The cleared file can be added again.
     window.addPaths({path});
     QCOMPARE(table(window)->rowCount(), 1);
+    waitForAnalyses(window);
+}
+
+void MainWindowTest::deleteKeyRemovesSelectedRows()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("delete"));
+    QVERIFY(QDir().mkpath(folder));
+    QStringList paths;
+    for (int i = 0; i < 6; ++i) {
+        paths.append(folder + QStringLiteral("/page%1.png").arg(i));
+        writeImage(paths.last(), 100, 100, 0);
+    }
+    MainWindow window;
+    window.show();
+    window.addPaths(paths);
+    waitForAnalyses(window);
+    QTableWidget *documents = table(window);
+    const QString third = window.documentPathAt(2);
+    documents->clearSelection();
+    documents->selectionModel()->select(documents->model()->index(1, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    documents->selectionModel()->select(documents->model()->index(3, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const QString removedFirst = window.documentPathAt(1);
+    documents->setFocus();
+    QTest::keyClick(documents, Qt::Key_Delete);
+
+    QCOMPARE(documents->rowCount(), 4);
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("已从清单中移除 2 个文档"));
+    // The row that moved into the place of the topmost removed row is selected.
+    QCOMPARE(documents->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(window.documentPathAt(documents->selectionModel()->selectedRows().first().row()), third);
+    QCOMPARE(child<QLabel>(window, QStringLiteral("fileCountLabel"))->text(), QStringLiteral("4 个文件"));
+    // A removed document can be dropped again.
+    window.addPaths({removedFirst});
+    QCOMPARE(documents->rowCount(), 5);
     waitForAnalyses(window);
 }
 
