@@ -112,14 +112,12 @@ void TestPricing::labelsAndKeys()
     QCOMPARE(keys.first(), QStringLiteral("none"));
     QCOMPARE(keys.mid(7), QStringList({"coilBinding", "custom:a", "custom:b", "custom:empty"}));
 
-    QCOMPARE(bindingLabel(QStringLiteral("saddleStitch"), custom), QStringLiteral("骑马钉"));
     QCOMPARE(bindingLabel(QStringLiteral("custom:b"), custom), QStringLiteral("Alpha"));
     QCOMPARE(bindingLabel(QStringLiteral("custom:empty"), custom), QString());
     QCOMPARE(bindingLabel(QStringLiteral("custom:gone"), custom), QStringLiteral("无装订"));
 
     QCOMPARE(colorModeIndex(QStringLiteral("LaserColor")), ColorBlackWhite);
     QCOMPARE(colorModeIndex(QStringLiteral("laserColor")), ColorLaser);
-    QCOMPARE(colorModeLabel(QStringLiteral("inkjetColor")), QStringLiteral("喷墨彩"));
     QCOMPARE(colorModeLabel(QString()), QStringLiteral("黑白"));
 }
 
