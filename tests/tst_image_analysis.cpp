@@ -2,6 +2,7 @@
 #include "analysis/image_analyzer.h"
 #include "analysis/image_probe.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -48,9 +49,11 @@ QImage blankImage(int width, int height, int dotsPerMeter, QImage::Format format
     return image;
 }
 
-QImage noiseImage(int width, int height)
+QImage noiseImage(int width, int height, int dotsPerMeter = 3780)
 {
     QImage image(width, height, QImage::Format_RGB32);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
     quint32 state = 12345;
     for (int y = 0; y < height; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
@@ -70,67 +73,63 @@ bool writeImage(const QImage &image, const QString &path, const QByteArray &form
     return writer.write(image);
 }
 
-// Qt always stores a JFIF density in dots per inch; unit 0 turns it into a mere aspect ratio.
-bool clearJfifDensityUnit(const QString &path)
+// Writes path as source (by default path itself) changed by edit, which may refuse by returning false.
+template <typename Edit> bool editFile(const QString &path, Edit edit, const QString &source = QString())
 {
-    QByteArray bytes = readAll(path);
+    QByteArray bytes = readAll(source.isEmpty() ? path : source);
+    return !bytes.isEmpty() && edit(bytes) && writeAll(path, bytes);
+}
+
+// Qt always stores a JFIF density in dots per inch; unit 0 turns it into a mere aspect ratio.
+bool clearJfifDensityUnit(QByteArray &bytes)
+{
     const int jfif = bytes.indexOf(QByteArrayLiteral("JFIF\0"));
     if (jfif < 0 || bytes.size() < jfif + 12)
         return false;
     bytes[jfif + 7] = 0;
-    return writeAll(path, bytes);
+    return true;
 }
 
 // Qt writes bottom-up bitmaps; a negative height stores the same rows top-down.
-bool makeBmpTopDown(const QString &path)
+bool makeBmpTopDown(QByteArray &bytes)
 {
-    QByteArray bytes = readAll(path);
     if (bytes.size() < 26)
         return false;
     auto *height = reinterpret_cast<uchar *>(bytes.data() + 22);
     qToLittleEndian<qint32>(-qFromLittleEndian<qint32>(height), height);
-    return writeAll(path, bytes);
+    return true;
 }
 
 // OS/2 1.x bitmap: 12-byte core header with 16-bit sides and no resolution.
 QByteArray os2CoreBitmap(quint16 width, quint16 height)
 {
-    const int rowBytes = (width * 3 + 3) / 4 * 4;
-    QByteArray bytes(26 + rowBytes * height, '\x7f');
-    auto *d = reinterpret_cast<uchar *>(bytes.data());
-    d[0] = 'B';
-    d[1] = 'M';
-    qToLittleEndian<quint32>(quint32(bytes.size()), d + 2);
-    qToLittleEndian<quint32>(0, d + 6);
-    qToLittleEndian<quint32>(26, d + 10);
-    qToLittleEndian<quint32>(12, d + 14);
-    qToLittleEndian<quint16>(width, d + 18);
-    qToLittleEndian<quint16>(height, d + 20);
-    qToLittleEndian<quint16>(1, d + 22);
-    qToLittleEndian<quint16>(24, d + 24);
-    return bytes;
+    const int pixelBytes = (width * 3 + 3) / 4 * 4 * height;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint8('B') << quint8('M') << quint32(26 + pixelBytes) << quint32(0) << quint32(26) << quint32(12)
+        << width << height << quint16(1) << quint16(24);
+    return bytes + QByteArray(pixelBytes, '\x7f');
 }
 
 // Points the first directory of a little-endian TIFF at itself as its successor.
-bool makeTiffDirectoryLoop(const QString &path)
+bool makeTiffDirectoryLoop(QByteArray &bytes)
 {
-    QByteArray bytes = readAll(path);
+    auto *d = reinterpret_cast<uchar *>(bytes.data());
     if (!bytes.startsWith("II*"))
         return false;
-    auto *d = reinterpret_cast<uchar *>(bytes.data());
     const quint32 first = qFromLittleEndian<quint32>(d + 4);
     const quint32 next = first + 2 + 12 * quint32(qFromLittleEndian<quint16>(d + first));
     if (quint32(bytes.size()) < next + 4)
         return false;
     qToLittleEndian<quint32>(first, d + next);
-    return writeAll(path, bytes);
+    return true;
 }
 
 // Puts restart markers into the entropy-coded data of the first scan, where a decoder resyncs on
 // them; they must not be taken for the end of the scan.
-bool insertRestartMarkers(const QString &path)
+bool insertRestartMarkers(QByteArray &bytes)
 {
-    QByteArray bytes = readAll(path);
     const int scan = bytes.indexOf("\xFF\xDA");
     if (scan < 0 || bytes.size() < scan + 200)
         return false;
@@ -140,25 +139,23 @@ bool insertRestartMarkers(const QString &path)
             ++at;
         bytes.insert(at, QByteArray("\xFF") + char(marker));
     }
-    return writeAll(path, bytes);
+    return true;
 }
 
-bool truncateTo(const QString &path, double fraction)
+auto keepFraction(double fraction)
 {
-    const QByteArray bytes = readAll(path);
-    return !bytes.isEmpty() && writeAll(path, bytes.left(int(bytes.size() * fraction)));
+    return [fraction](QByteArray &bytes) {
+        bytes.truncate(qsizetype(bytes.size() * fraction));
+        return true;
+    };
 }
 
-bool chopBytes(const QString &path, int count)
+auto chopBytes(int count)
 {
-    const QByteArray bytes = readAll(path);
-    return bytes.size() > count && writeAll(path, bytes.chopped(count));
-}
-
-bool appendTo(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::Append) && file.write(bytes) == bytes.size();
+    return [count](QByteArray &bytes) {
+        bytes.chop(count);
+        return true;
+    };
 }
 
 bool runTool(const QString &program, const QStringList &arguments)
@@ -181,10 +178,8 @@ private Q_SLOTS:
     void analyzesImages();
     void agreesWithQtReader_data();
     void agreesWithQtReader();
-    void brokenFilesAreUnreadable_data();
-    void brokenFilesAreUnreadable();
-    void missingFolderOrEmptyPathIsUnreadable_data();
-    void missingFolderOrEmptyPathIsUnreadable();
+    void unreadableGivesNoPages_data();
+    void unreadableGivesNoPages();
     void a0ScanIsOnePageA0_data();
     void a0ScanIsOnePageA0();
 
@@ -219,36 +214,31 @@ void ImageAnalysisTest::initTestCase()
         writeImage(blankImage(1240, 1754, dpm150, QImage::Format_RGB32), fixture("a4-150dpi.bmp"), "bmp"));
     QVERIFY(writeImage(blankImage(1754, 1240, dpm150, QImage::Format_RGB32),
                        fixture("a4-landscape-top-down.bmp"), "bmp"));
-    QVERIFY(makeBmpTopDown(fixture("a4-landscape-top-down.bmp")));
+    QVERIFY(editFile(fixture("a4-landscape-top-down.bmp"), makeBmpTopDown));
     QVERIFY(writeAll(fixture("os2-core-wide.bmp"), os2CoreBitmap(40, 30)));
     QVERIFY(writeImage(blankImage(300, 200, 0), fixture("no-density-wide.jpg"), "jpeg"));
-    QVERIFY(clearJfifDensityUnit(fixture("no-density-wide.jpg")));
-    QVERIFY(writeImage(blankImage(200, 300, 0), fixture("no-density-tall.jpg"), "jpeg"));
-    QVERIFY(clearJfifDensityUnit(fixture("no-density-tall.jpg")));
+    QVERIFY(editFile(fixture("no-density-wide.jpg"), clearJfifDensityUnit));
     QVERIFY(writeImage(noiseImage(300, 200), fixture("lossy-wide.webp"), "webp", 80));
     QVERIFY(writeImage(noiseImage(200, 300), fixture("lossless-tall.webp"), "webp", 100));
     QImage translucent = noiseImage(300, 200).convertToFormat(QImage::Format_ARGB32);
     translucent.setPixel(0, 0, qRgba(0, 0, 0, 0));
     QVERIFY(writeImage(translucent, fixture("extended-wide.webp"), "webp", 80));
     QVERIFY(writeImage(blankImage(874, 1240, dpm150), fixture("tiff-directory-loop.tif"), "tiff"));
-    QVERIFY(makeTiffDirectoryLoop(fixture("tiff-directory-loop.tif")));
+    QVERIFY(editFile(fixture("tiff-directory-loop.tif"), makeTiffDirectoryLoop));
     QVERIFY(writeImage(noiseImage(400, 300), fixture("truncated-in-scan.jpg"), "jpeg", 90));
-    QVERIFY(truncateTo(fixture("truncated-in-scan.jpg"), 0.6));
+    QVERIFY(editFile(fixture("truncated-in-scan.jpg"), keepFraction(0.6)));
     QVERIFY(writeImage(noiseImage(400, 300), fixture("truncated.png"), "png"));
-    QVERIFY(truncateTo(fixture("truncated.png"), 0.6));
+    QVERIFY(editFile(fixture("truncated.png"), keepFraction(0.6)));
     QVERIFY(writeAll(fixture("empty.jpg"), QByteArray()));
     QImageWriter progressive(fixture("progressive-a5.jpg"), "jpeg");
     progressive.setProgressiveScanWrite(true);
-    QImage a5Noise = noiseImage(874, 1240);
-    a5Noise.setDotsPerMeterX(dpm150);
-    a5Noise.setDotsPerMeterY(dpm150);
-    QVERIFY(progressive.write(a5Noise));
+    QVERIFY(progressive.write(noiseImage(874, 1240, dpm150)));
     QVERIFY(writeImage(noiseImage(200, 300), fixture("restart-markers.jpg"), "jpeg"));
-    QVERIFY(clearJfifDensityUnit(fixture("restart-markers.jpg")));
-    QVERIFY(insertRestartMarkers(fixture("restart-markers.jpg")));
+    QVERIFY(editFile(fixture("restart-markers.jpg"), clearJfifDensityUnit));
+    QVERIFY(editFile(fixture("restart-markers.jpg"), insertRestartMarkers));
     // Cameras append data after the picture (a preview, a video clip).
-    QVERIFY(QFile::copy(fixture("no-density-wide.jpg"), fixture("trailing-data.jpg")));
-    QVERIFY(appendTo(fixture("trailing-data.jpg"), QByteArray(4096, '\x5a')));
+    const auto appendData = [](QByteArray &bytes) { return !bytes.append(4096, '\x5a').isEmpty(); };
+    QVERIFY(editFile(fixture("trailing-data.jpg"), appendData, fixture("no-density-wide.jpg")));
 
     if (!m_convert.isEmpty()) {
         QVERIFY(runTool(m_convert,
@@ -257,26 +247,23 @@ void ImageAnalysisTest::initTestCase()
                                     "0", fixture("four-frames.gif")}));
         QVERIFY(runTool(m_convert, {"-size", "30x20", "xc:red", "xc:green", "xc:blue", "-loop", "0",
                                     fixture("animated.webp")}));
-        QVERIFY(QFile::copy(fixture("four-frames.gif"), fixture("gif-without-trailer.gif")));
-        QVERIFY(chopBytes(fixture("gif-without-trailer.gif"), 1));
-        QVERIFY(QFile::copy(fixture("four-frames.gif"), fixture("gif-cut-in-last-frame.gif")));
-        QVERIFY(chopBytes(fixture("gif-cut-in-last-frame.gif"), 3));
+        QVERIFY(editFile(fixture("gif-without-trailer.gif"), chopBytes(1), fixture("four-frames.gif")));
+        QVERIFY(editFile(fixture("gif-cut-in-last-frame.gif"), chopBytes(3), fixture("four-frames.gif")));
         QVERIFY(runTool(m_convert,
                         {"-size", "1240x874", "xc:white", "-density", "59.06", "-units",
                          "PixelsPerCentimeter", "-endian", "MSB", fixture("a5-landscape-big-endian.tif")}));
         QVERIFY(runTool(m_convert, {"-size", "874x1240", "xc:white", "xc:black", "-density", "150", "-units",
                                     "PixelsPerInch", "TIFF64:" + fixture("bigtiff-two-pages.tif")}));
     }
+    const auto orient = [this](const char *source, const char *target, int orientation) {
+        return QFile::copy(fixture(source), fixture(target)) &&
+               runTool(m_exiftool, {"-q", "-overwrite_original", "-n",
+                                    QStringLiteral("-Orientation=%1").arg(orientation), fixture(target)});
+    };
     if (!m_exiftool.isEmpty()) {
-        QVERIFY(QFile::copy(fixture("a4-300dpi.jpg"), fixture("a4-300dpi-orientation6.jpg")));
-        QVERIFY(runTool(m_exiftool, {"-q", "-overwrite_original", "-n", "-Orientation=6",
-                                     fixture("a4-300dpi-orientation6.jpg")}));
-        QVERIFY(QFile::copy(fixture("a5-150dpi.tif"), fixture("a5-150dpi-orientation8.tif")));
-        QVERIFY(runTool(m_exiftool, {"-q", "-overwrite_original", "-n", "-Orientation=8",
-                                     fixture("a5-150dpi-orientation8.tif")}));
-        QVERIFY(QFile::copy(fixture("a4-300dpi.jpg"), fixture("a4-300dpi-orientation3.jpg")));
-        QVERIFY(runTool(m_exiftool, {"-q", "-overwrite_original", "-n", "-Orientation=3",
-                                     fixture("a4-300dpi-orientation3.jpg")}));
+        QVERIFY(orient("a4-300dpi.jpg", "a4-300dpi-orientation6.jpg", 6));
+        QVERIFY(orient("a5-150dpi.tif", "a5-150dpi-orientation8.tif", 8));
+        QVERIFY(orient("a4-300dpi.jpg", "a4-300dpi-orientation3.jpg", 3));
     }
 }
 
@@ -288,7 +275,6 @@ void ImageAnalysisTest::analyzesImages_data()
 
     const QString a4Landscape = QStringLiteral("A4 横向");
     QTest::newRow("A4 at 300 dpi in PNG") << "a4-300dpi.png" << 1 << "A4";
-    QTest::newRow("A4 at 300 dpi in JPEG") << "a4-300dpi.jpg" << 1 << "A4";
     QTest::newRow("EXIF orientation 6 turns the page") << "a4-300dpi-orientation6.jpg" << 1 << a4Landscape;
     QTest::newRow("EXIF orientation 3 keeps the sides") << "a4-300dpi-orientation3.jpg" << 1 << "A4";
     QTest::newRow("TIFF orientation 8 turns the page") << "a5-150dpi-orientation8.tif" << 1 << "A5 横向";
@@ -309,7 +295,6 @@ void ImageAnalysisTest::analyzesImages_data()
     QTest::newRow("top-down BMP") << "a4-landscape-top-down.bmp" << 1 << a4Landscape;
     QTest::newRow("OS/2 core BMP, wide") << "os2-core-wide.bmp" << 1 << a4Landscape;
     QTest::newRow("JPEG density unit 0, wide") << "no-density-wide.jpg" << 1 << a4Landscape;
-    QTest::newRow("JPEG density unit 0, tall") << "no-density-tall.jpg" << 1 << "A4";
     QTest::newRow("lossy WebP, wide") << "lossy-wide.webp" << 1 << a4Landscape;
     QTest::newRow("lossless WebP, tall") << "lossless-tall.webp" << 1 << "A4";
     QTest::newRow("extended WebP with alpha") << "extended-wide.webp" << 1 << a4Landscape;
@@ -368,7 +353,7 @@ void ImageAnalysisTest::agreesWithQtReader()
     }
 }
 
-void ImageAnalysisTest::brokenFilesAreUnreadable_data()
+void ImageAnalysisTest::unreadableGivesNoPages_data()
 {
     QTest::addColumn<QString>("path");
     const QDir dir(QStringLiteral(ORVANTA_TEST_DATA_DIR "/images"));
@@ -376,29 +361,16 @@ void ImageAnalysisTest::brokenFilesAreUnreadable_data()
     QVERIFY(files.size() >= 8);
     for (const QString &file : files)
         QTest::newRow(qPrintable(file)) << dir.filePath(file);
-}
-
-void ImageAnalysisTest::brokenFilesAreUnreadable()
-{
-    QFETCH(QString, path);
-    const DocumentInfo info = analyze(path);
-    QCOMPARE(info.pageCount, 0);
-    QCOMPARE(info.paperSize, QString());
-}
-
-void ImageAnalysisTest::missingFolderOrEmptyPathIsUnreadable_data()
-{
-    QTest::addColumn<QString>("path");
+    QDir().mkpath(fixture("folder.png"));
     QTest::newRow("vanished file") << fixture("no-such-file.png");
     QTest::newRow("folder") << m_dir.path();
     QTest::newRow("folder named like an image") << fixture("folder.png");
     QTest::newRow("empty path") << QString();
 }
 
-void ImageAnalysisTest::missingFolderOrEmptyPathIsUnreadable()
+void ImageAnalysisTest::unreadableGivesNoPages()
 {
     QFETCH(QString, path);
-    QDir().mkpath(fixture("folder.png"));
     DocumentInfo info;
     info.filePath = path;
     analyzeImageInto(info);

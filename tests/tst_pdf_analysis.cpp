@@ -1,5 +1,4 @@
 #include "analysis/pdf_analyzer.h"
-#include "analysis/pdf_page_tree.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,13 +77,13 @@ private Q_SLOTS:
     void fixtures();
     void nothingIsPrinted_data();
     void nothingIsPrinted();
-    void inheritedAttribute_data();
-    void inheritedAttribute();
     void unreadablePaths_data();
     void unreadablePaths();
-    void smallAndLargeFiles_data();
-    void smallAndLargeFiles();
+    void largeFileIsReadFromDisk();
     void concurrentCallsAgree();
+
+private:
+    QTemporaryDir m_dir;
 };
 
 void TestPdfAnalysis::fixtures_data()
@@ -95,7 +94,6 @@ void TestPdfAnalysis::fixtures_data()
 
     const QString a4Landscape = QStringLiteral("A4") + kLandscape;
     QTest::newRow("A4 portrait") << "a4-portrait.pdf" << 1 << "A4";
-    QTest::newRow("A3 portrait") << "a3-portrait.pdf" << 1 << "A3";
     QTest::newRow("landscape by its box") << "a4-landscape-mediabox.pdf" << 1 << a4Landscape;
     QTest::newRow("reversed corners") << "letter-reversed-mediabox.pdf" << 1 << "Letter";
     QTest::newRow("items past the fourth ignored") << "letter-mediabox-extra-items.pdf" << 1 << "Letter";
@@ -105,13 +103,11 @@ void TestPdfAnalysis::fixtures_data()
     QTest::newRow("rotate -90") << "a4-rotate-minus-90.pdf" << 1 << a4Landscape;
     QTest::newRow("rotate 180") << "a4-rotate-180.pdf" << 1 << "A4";
     QTest::newRow("rotate 270") << "a4-rotate-270.pdf" << 1 << a4Landscape;
-    QTest::newRow("rotate -270") << "a4-rotate-minus-270.pdf" << 1 << a4Landscape;
     QTest::newRow("rotate 450") << "a4-rotate-450.pdf" << 1 << a4Landscape;
     QTest::newRow("rotated by qpdf") << "a4-qpdf-rotated-plus-90.pdf" << 1 << a4Landscape;
     QTest::newRow("rotation beyond int range") << "a4-rotate-beyond-int-range.pdf" << 1 << a4Landscape;
     QTest::newRow("rotation not a number") << "a4-rotate-not-a-number.pdf" << 1 << "A4";
     QTest::newRow("first page decides") << "a4-then-a3.pdf" << 2 << "A4";
-    QTest::newRow("five pages") << "five-pages.pdf" << 5 << "A4";
     QTest::newRow("object streams") << "five-pages-object-streams.pdf" << 5 << "A4";
     QTest::newRow("non-numeric box item") << "mediabox-non-numeric-item.pdf" << 1 << "";
     QTest::newRow("box of three items") << "mediabox-three-items.pdf" << 1 << "";
@@ -128,7 +124,6 @@ void TestPdfAnalysis::fixtures_data()
     QTest::newRow("warnings only: wrong startxref") << "warnings-only-wrong-startxref.pdf" << 5 << "A4";
     QTest::newRow("user password") << "encrypted-user-password.pdf" << 0 << "";
     QTest::newRow("owner password only") << "encrypted-owner-password-only.pdf" << 2 << "A4";
-    QTest::newRow("owner password only, RC4") << "encrypted-rc4-owner-password-only.pdf" << 1 << "A4";
     QTest::newRow("kids loop") << "kids-loop.pdf" << 0 << "";
     QTest::newRow("kids not dictionaries") << "kids-not-dictionaries.pdf" << 3 << "A4";
     QTest::newRow("pages not a dictionary") << "pages-not-a-dictionary.pdf" << 0 << "";
@@ -174,79 +169,32 @@ void TestPdfAnalysis::nothingIsPrinted()
     QCOMPARE(output, QByteArray());
 }
 
-void TestPdfAnalysis::inheritedAttribute_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("key");
-    QTest::addColumn<bool>("found");
-
-    QTest::newRow("on the page") << "a4-portrait.pdf" << QByteArray("/MediaBox") << true;
-    QTest::newRow("on the root") << "mediabox-inherited-from-root.pdf" << QByteArray("/MediaBox") << true;
-    QTest::newRow("nowhere") << "a4-portrait.pdf" << QByteArray("/Rotate") << false;
-    QTest::newRow("63 ancestors up") << "mediabox-63-levels-up.pdf" << QByteArray("/MediaBox") << true;
-    QTest::newRow("64 ancestors up") << "mediabox-64-levels-up.pdf" << QByteArray("/MediaBox") << false;
-    QTest::newRow("parent cycle ends") << "parent-cycle-no-mediabox.pdf" << QByteArray("/MediaBox") << false;
-    QTest::newRow("parent cycle, key on page")
-        << "parent-cycle-own-mediabox.pdf" << QByteArray("/MediaBox") << true;
-}
-
-void TestPdfAnalysis::inheritedAttribute()
-{
-    QFETCH(QString, file);
-    QFETCH(QByteArray, key);
-    QFETCH(bool, found);
-
-    qpdf_data pdf = qpdf_init();
-    qpdf_silence_errors(pdf);
-    qpdf_set_suppress_warnings(pdf, QPDF_TRUE);
-    QCOMPARE(qpdf_read(pdf, fixture(file).toUtf8().constData(), ""), QPDF_SUCCESS);
-    const qpdf_oh page = qpdf_get_page_n(pdf, 0);
-    const qpdf_oh value = inheritedPageAttribute(pdf, page, key.constData());
-    const bool initialised = qpdf_oh_is_initialized(pdf, value);
-    const bool isBox = qpdf_oh_is_array(pdf, value) && qpdf_oh_get_array_n_items(pdf, value) == 4;
-    qpdf_cleanup(&pdf);
-    QCOMPARE(initialised, found);
-    QCOMPARE(isBox, found);
-}
-
 void TestPdfAnalysis::unreadablePaths_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("missing file") << "missing";
-    QTest::newRow("directory named .pdf") << "directory";
-    QTest::newRow("FIFO named .pdf, must not block") << "fifo";
-    QTest::newRow("empty path") << "empty";
+    QTest::addColumn<QString>("path");
+    const QString directory = m_dir.filePath(QStringLiteral("directory.pdf"));
+    const QString fifo = m_dir.filePath(QStringLiteral("fifo.pdf"));
+    QVERIFY(QDir().mkpath(directory));
+    QVERIFY(QFileInfo(fifo).exists() || mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QTest::newRow("missing file") << m_dir.filePath(QStringLiteral("missing.pdf"));
+    QTest::newRow("directory named .pdf") << directory;
+    QTest::newRow("FIFO named .pdf, must not block") << fifo;
+    QTest::newRow("empty path") << QString();
 }
 
 void TestPdfAnalysis::unreadablePaths()
 {
-    QFETCH(QString, kind);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QString path = dir.filePath(QStringLiteral("document.pdf"));
-    if (kind == QLatin1String("directory"))
-        QVERIFY(QDir().mkdir(path));
-    else if (kind == QLatin1String("fifo"))
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (kind == QLatin1String("empty"))
-        path.clear();
-
+    QFETCH(QString, path);
     const PdfFacts facts = pdfAnalyze(path);
     QCOMPARE(facts.pageCount, 0);
     QCOMPARE(facts.paperSize, QString());
     QCOMPARE(pdfPageCount(path), 0);
 }
 
-void TestPdfAnalysis::smallAndLargeFiles_data()
+// Files over 16 MiB are read by qpdf from the file rather than from memory.
+void TestPdfAnalysis::largeFileIsReadFromDisk()
 {
-    QTest::addColumn<int>("padding");
-    QTest::newRow("read into memory") << 1000;
-    QTest::newRow("read by qpdf from the file (over 16 MiB)") << 17 * 1024 * 1024;
-}
-
-void TestPdfAnalysis::smallAndLargeFiles()
-{
-    QFETCH(int, padding);
+    const int padding = 17 * 1024 * 1024;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("padded.pdf"));
     QFile file(path);

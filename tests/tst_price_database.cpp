@@ -1,11 +1,10 @@
 #include "storage/price_database.h"
 #include "storage/profile_store.h"
 #include "support/sqlite_test_connection.h"
+#include "support/test_environment.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,6 +14,24 @@ namespace {
 
 const QStringList allTables = {QStringLiteral("price_settings"), QStringLiteral("price_profiles"),
                                QStringLiteral("quotes")};
+const QStringList settingsColumns = {"id",       "bw_single", "bw_double", "color_single", "color_double",
+                                     "binding",  "price_a0",  "price_a1",  "price_a2",     "price_a3",
+                                     "price_a4", "price_a5",  "price_b4",  "price_b5",     "price_other"};
+const QStringList profileColumns = {"profile_name",   "binding",        "price_a0",    "price_a1",
+                                    "price_a2",       "price_a3",       "price_a4",    "price_a5",
+                                    "price_b4",       "price_b5",       "price_other", "color_prices",
+                                    "binding_prices", "profile_options"};
+// Tables as older versions created them.
+const QString oldestSettings = QStringLiteral(
+    "CREATE TABLE price_settings (id INTEGER PRIMARY KEY CHECK(id=1), bw_single REAL, bw_double REAL, "
+    "color_single REAL, color_double REAL, binding REAL");
+const QString settingsWithoutB4B5 =
+    oldestSettings + QStringLiteral(", price_a0 REAL, price_a1 REAL, price_a2 REAL, price_a3 REAL, "
+                                    "price_a4 REAL, price_a5 REAL, price_other REAL)");
+const QString profilesWithoutJson = QStringLiteral(
+    "CREATE TABLE price_profiles (profile_name TEXT PRIMARY KEY, binding REAL, price_a0 REAL, price_a1 REAL, "
+    "price_a2 REAL, price_a3 REAL, price_a4 REAL, price_a5 REAL, price_b4 REAL, price_b5 REAL, "
+    "price_other REAL");
 
 QByteArray readFile(const QString &path)
 {
@@ -28,17 +45,37 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QStringList schema(const QString &path)
+StorageResult openOnce(const QString &path, const QString &options = QString())
 {
-    QStringList statements;
+    SqliteTestConnection connection(options);
+    return openPriceDatabase(connection.database(), path);
+}
+
+// Schema and rows, to tell whether an open changed anything.
+QStringList snapshot(const QString &path)
+{
+    QStringList lines = dumpTables(path, allTables);
     SqliteTestConnection connection;
     if (!connection.open(path))
-        return statements;
+        return {QStringLiteral("cannot open")};
     QSqlQuery query(connection.database());
     query.exec(QStringLiteral("SELECT sql FROM sqlite_master ORDER BY name"));
     while (query.next())
-        statements << query.value(0).toString();
-    return statements;
+        lines << query.value(0).toString();
+    return lines;
+}
+
+// What the window does after a failed open: nothing is loaded, nothing can be saved.
+void verifyNothingLoadsOrSaves(SqliteTestConnection &connection)
+{
+    const LoadedPriceProfiles loaded = loadPriceProfiles(connection.database(), LegacyPriceSettings());
+    QVERIFY(loaded.profiles.isEmpty());
+    QVERIFY(!loaded.defaultProfileCreated);
+    QVERIFY(!connection.database().isOpen());
+    QCOMPARE(
+        savePriceProfiles(connection.database(), {{defaultProfileName(), PriceProfile()}}, PriceProfile())
+            .kind,
+        StorageResult::DatabaseUnavailable);
 }
 
 } // namespace
@@ -50,11 +87,10 @@ class TestPriceDatabase : public QObject
 private Q_SLOTS:
     void initTestCase();
     void newUserGetsFolderAndTables();
-    void upgradeAddsMissingColumns_data();
-    void upgradeAddsMissingColumns();
-    void secondOpenChangesNothing();
-    void damagedFileIsReportedOnceAndKept_data();
-    void damagedFileIsReportedOnceAndKept();
+    void upgradeAddsMissingColumnsOnce_data();
+    void upgradeAddsMissingColumnsOnce();
+    void damagedFileIsReportedAndKept_data();
+    void damagedFileIsReportedAndKept();
     void uncreatableFolderFailsToOpen();
     void failedUpgradeOfReadOnlyFileWritesNothing();
 
@@ -64,148 +100,81 @@ private:
 
 void TestPriceDatabase::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("OrvantaTest"));
-    QCoreApplication::setApplicationName(QStringLiteral("tst_price_database"));
+    isolateTestEnvironment(QStringLiteral("tst_price_database"));
     QVERIFY(m_dir.isValid());
 }
 
 void TestPriceDatabase::newUserGetsFolderAndTables()
 {
     const QString path = defaultPriceDatabasePath();
-    QVERIFY(path.endsWith(QLatin1String("/orvanta.db")));
-    QVERIFY2(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
-             qPrintable(path));
-    QDir(QFileInfo(path).absolutePath()).removeRecursively();
+    QCOMPARE(path, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/orvanta.db");
+    QVERIFY(!QFileInfo::exists(QFileInfo(path).absolutePath()));
 
-    {
-        SqliteTestConnection connection;
-        const StorageResult result = openPriceDatabase(connection.database(), path);
-        QVERIFY2(result.ok(), qPrintable(result.databaseText));
-    }
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(tableColumns(path, QStringLiteral("price_settings")),
-             QStringList({"id", "bw_single", "bw_double", "color_single", "color_double", "binding",
-                          "price_a0", "price_a1", "price_a2", "price_a3", "price_a4", "price_a5", "price_b4",
-                          "price_b5", "price_other"}));
-    QCOMPARE(tableColumns(path, QStringLiteral("price_profiles")),
-             QStringList({"profile_name", "binding", "price_a0", "price_a1", "price_a2", "price_a3",
-                          "price_a4", "price_a5", "price_b4", "price_b5", "price_other", "color_prices",
-                          "binding_prices", "profile_options"}));
+    const StorageResult result = openOnce(path);
+    QVERIFY2(result.ok(), qPrintable(result.databaseText));
+    QCOMPARE(tableColumns(path, QStringLiteral("price_settings")), settingsColumns);
+    QCOMPARE(tableColumns(path, QStringLiteral("price_profiles")), profileColumns);
     QCOMPARE(tableColumns(path, QStringLiteral("quotes")).size(), 8);
     QCOMPARE(dumpTables(path, allTables), QStringList());
     QDir(QFileInfo(path).absolutePath()).removeRecursively();
 }
 
-void TestPriceDatabase::upgradeAddsMissingColumns_data()
+void TestPriceDatabase::upgradeAddsMissingColumnsOnce_data()
 {
     QTest::addColumn<QStringList>("fixture");
     QTest::addColumn<QString>("table");
     QTest::addColumn<QStringList>("expectedColumns");
-    QTest::addColumn<QStringList>("expectedRows");
+    QTest::addColumn<QString>("expectedRow");
 
+    QStringList b4b5Appended = settingsColumns.mid(0, 12) << "price_other"
+                                                          << "price_b4"
+                                                          << "price_b5";
     QTest::newRow("price_settings without price_b4 and price_b5 gains both in order and keeps its row")
-        << QStringList{"CREATE TABLE price_settings (id INTEGER PRIMARY KEY CHECK(id=1), bw_single REAL, "
-                       "bw_double REAL, color_single REAL, color_double REAL, binding REAL, price_a0 REAL, "
-                       "price_a1 REAL, price_a2 REAL, price_a3 REAL, price_a4 REAL, price_a5 REAL, "
-                       "price_other REAL)",
+        << QStringList{settingsWithoutB4B5,
                        "INSERT INTO price_settings VALUES(1,0.3,0.3,0.9,1.2,0.5,1,2,3,4,5,6,0.7)"}
-        << "price_settings"
-        << QStringList{"id",       "bw_single", "bw_double",   "color_single", "color_double",
-                       "binding",  "price_a0",  "price_a1",    "price_a2",     "price_a3",
-                       "price_a4", "price_a5",  "price_other", "price_b4",     "price_b5"}
-        << QStringList{"price_settings: 1|0.3|0.3|0.9|1.2|0.5|1|2|3|4|5|6|0.7|NULL|NULL"};
-
+        << "price_settings" << b4b5Appended
+        << "price_settings: 1|0.3|0.3|0.9|1.2|0.5|1|2|3|4|5|6|0.7|NULL|NULL";
     QTest::newRow("oldest price_settings gains all nine price columns")
-        << QStringList{"CREATE TABLE price_settings (id INTEGER PRIMARY KEY CHECK(id=1), bw_single REAL, "
-                       "bw_double REAL, color_single REAL, color_double REAL, binding REAL)",
-                       "INSERT INTO price_settings VALUES(1,0.1,0.2,0.3,0.4,0.5)"}
-        << "price_settings"
-        << QStringList{"id",       "bw_single", "bw_double", "color_single", "color_double",
-                       "binding",  "price_a0",  "price_a1",  "price_a2",     "price_a3",
-                       "price_a4", "price_a5",  "price_b4",  "price_b5",     "price_other"}
-        << QStringList{"price_settings: 1|0.1|0.2|0.3|0.4|0.5|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL"};
-
+        << QStringList{oldestSettings + ")", "INSERT INTO price_settings VALUES(1,0.1,0.2,0.3,0.4,0.5)"}
+        << "price_settings" << settingsColumns
+        << "price_settings: 1|0.1|0.2|0.3|0.4|0.5|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL";
     QTest::newRow("price_profiles without the JSON columns gains all three in order")
-        << QStringList{"CREATE TABLE price_profiles (profile_name TEXT PRIMARY KEY, binding REAL, price_a0 "
-                       "REAL, "
-                       "price_a1 REAL, price_a2 REAL, price_a3 REAL, price_a4 REAL, price_a5 REAL, "
-                       "price_b4 REAL, price_b5 REAL, price_other REAL)",
+        << QStringList{profilesWithoutJson + ")",
                        "INSERT INTO price_profiles VALUES('shop',0.5,1,2,3,4,5,6,7,8,9)"}
-        << "price_profiles"
-        << QStringList{"profile_name", "binding",      "price_a0",       "price_a1",       "price_a2",
-                       "price_a3",     "price_a4",     "price_a5",       "price_b4",       "price_b5",
-                       "price_other",  "color_prices", "binding_prices", "profile_options"}
-        << QStringList{"price_profiles: shop|0.5|1|2|3|4|5|6|7|8|9|NULL|NULL|NULL"};
-
+        << "price_profiles" << profileColumns << "price_profiles: shop|0.5|1|2|3|4|5|6|7|8|9|NULL|NULL|NULL";
     QTest::newRow("price_profiles with color_prices only gains the two later columns")
-        << QStringList{"CREATE TABLE price_profiles (profile_name TEXT PRIMARY KEY, binding REAL, price_a0 "
-                       "REAL, "
-                       "price_a1 REAL, price_a2 REAL, price_a3 REAL, price_a4 REAL, price_a5 REAL, "
-                       "price_b4 REAL, price_b5 REAL, price_other REAL, color_prices TEXT)",
+        << QStringList{profilesWithoutJson + ", color_prices TEXT)",
                        "INSERT INTO price_profiles VALUES('shop',0.5,1,2,3,4,5,6,7,8,9,'{}')"}
-        << "price_profiles"
-        << QStringList{"profile_name", "binding",      "price_a0",       "price_a1",       "price_a2",
-                       "price_a3",     "price_a4",     "price_a5",       "price_b4",       "price_b5",
-                       "price_other",  "color_prices", "binding_prices", "profile_options"}
-        << QStringList{"price_profiles: shop|0.5|1|2|3|4|5|6|7|8|9|{}|NULL|NULL"};
+        << "price_profiles" << profileColumns << "price_profiles: shop|0.5|1|2|3|4|5|6|7|8|9|{}|NULL|NULL";
 }
 
-void TestPriceDatabase::upgradeAddsMissingColumns()
+void TestPriceDatabase::upgradeAddsMissingColumnsOnce()
 {
     QFETCH(QStringList, fixture);
     QFETCH(QString, table);
-    QFETCH(QStringList, expectedColumns);
-    QFETCH(QStringList, expectedRows);
-
     const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()).left(20) + ".db");
     QVERIFY(runSql(path, fixture));
-    {
-        SqliteTestConnection connection;
-        const StorageResult result = openPriceDatabase(connection.database(), path);
-        QVERIFY2(result.ok(), qPrintable(result.databaseText));
-    }
-    QCOMPARE(tableColumns(path, table), expectedColumns);
-    QCOMPARE(dumpTables(path, {table}), expectedRows);
+    const StorageResult result = openOnce(path);
+    QVERIFY2(result.ok(), qPrintable(result.databaseText));
+    QTEST(tableColumns(path, table), "expectedColumns");
+    QFETCH(QString, expectedRow);
+    QCOMPARE(dumpTables(path, {table}), QStringList{expectedRow});
     QCOMPARE(tableColumns(path, QStringLiteral("quotes")).size(), 8);
+
+    const QStringList upgraded = snapshot(path);
+    QVERIFY(openOnce(path).ok());
+    QCOMPARE(snapshot(path), upgraded);
 }
 
-void TestPriceDatabase::secondOpenChangesNothing()
-{
-    const QString path = m_dir.filePath(QStringLiteral("twice.db"));
-    QVERIFY(runSql(path, {"CREATE TABLE price_settings (id INTEGER PRIMARY KEY CHECK(id=1), bw_single REAL, "
-                          "bw_double REAL, color_single REAL, color_double REAL, binding REAL)",
-                          "INSERT INTO price_settings VALUES(1,0.1,0.2,0.3,0.4,0.5)"}));
-    {
-        SqliteTestConnection connection;
-        QVERIFY(openPriceDatabase(connection.database(), path).ok());
-    }
-    const QStringList schemaAfterFirst = schema(path);
-    const QStringList rowsAfterFirst = dumpTables(path, allTables);
-    {
-        SqliteTestConnection connection;
-        QVERIFY(openPriceDatabase(connection.database(), path).ok());
-    }
-    QCOMPARE(schema(path), schemaAfterFirst);
-    QCOMPARE(dumpTables(path, allTables), rowsAfterFirst);
-}
-
-void TestPriceDatabase::damagedFileIsReportedOnceAndKept_data()
+void TestPriceDatabase::damagedFileIsReportedAndKept_data()
 {
     QTest::addColumn<QByteArray>("content");
-
     QTest::newRow("text file") << QByteArray("price list\n0.05 per page\n");
-    QByteArray header("SQLite format 3");
-    header.append('\0');
-    header.append(QByteArray(4080, '\xff'));
-    QTest::newRow("database header followed by garbage") << header;
-    QByteArray noise(8192, '\0');
-    for (int i = 0; i < noise.size(); ++i)
-        noise[i] = char((i * 131 + 7) & 0xff);
-    QTest::newRow("binary noise") << noise;
+    QTest::newRow("database header followed by garbage")
+        << QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\xff');
 }
 
-void TestPriceDatabase::damagedFileIsReportedOnceAndKept()
+void TestPriceDatabase::damagedFileIsReportedAndKept()
 {
     QFETCH(QByteArray, content);
     const QString path = m_dir.filePath(QStringLiteral("damaged/orvanta.db"));
@@ -214,23 +183,10 @@ void TestPriceDatabase::damagedFileIsReportedOnceAndKept()
 
     SqliteTestConnection connection;
     const StorageResult opened = openPriceDatabase(connection.database(), path);
-    QVERIFY(!opened.ok());
     QVERIFY2(opened.kind == StorageResult::OpenFailed || opened.kind == StorageResult::UpgradeFailed,
              qPrintable(opened.databaseText));
     QVERIFY(!opened.databaseText.isEmpty());
-
-    // The window carries on: loading yields nothing usable and closes the connection, so the
-    // default profile is neither created nor saved over the damaged file.
-    const LoadedPriceProfiles loaded = loadPriceProfiles(connection.database(), LegacyPriceSettings());
-    QVERIFY(loaded.profiles.isEmpty());
-    QVERIFY(!loaded.defaultProfileCreated);
-    QVERIFY(!connection.database().isOpen());
-
-    PriceProfileMap profiles;
-    profiles.insert(defaultProfileName(), PriceProfile());
-    QCOMPARE(savePriceProfiles(connection.database(), profiles, PriceProfile()).kind,
-             StorageResult::DatabaseUnavailable);
-
+    verifyNothingLoadsOrSaves(connection);
     QCOMPARE(readFile(path), content);
     QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), QStringList{"orvanta.db"});
     QDir(QFileInfo(path).absolutePath()).removeRecursively();
@@ -240,31 +196,23 @@ void TestPriceDatabase::uncreatableFolderFailsToOpen()
 {
     const QString blocker = m_dir.filePath(QStringLiteral("plain-file"));
     QVERIFY(writeFile(blocker, "not a folder"));
-    const QString path = blocker + QStringLiteral("/Orvanta/orvanta.db");
 
     SqliteTestConnection connection;
-    const StorageResult opened = openPriceDatabase(connection.database(), path);
+    const StorageResult opened = openPriceDatabase(connection.database(), blocker + "/Orvanta/orvanta.db");
     QCOMPARE(opened.kind, StorageResult::OpenFailed);
     QVERIFY(!opened.databaseText.isEmpty());
     QVERIFY(!connection.database().isOpen());
-
-    const LoadedPriceProfiles loaded = loadPriceProfiles(connection.database(), LegacyPriceSettings());
-    QVERIFY(loaded.profiles.isEmpty());
-    QVERIFY(loaded.result.ok());
-    QCOMPARE(loaded.baseProfile, PriceProfile());
-    QCOMPARE(savePriceProfiles(connection.database(), loaded.profiles, PriceProfile()).kind,
-             StorageResult::DatabaseUnavailable);
+    QCOMPARE(loadPriceProfiles(connection.database(), LegacyPriceSettings()).baseProfile, PriceProfile());
+    verifyNothingLoadsOrSaves(connection);
     QCOMPARE(readFile(blocker), QByteArray("not a folder"));
 }
 
+// An old file the upgrade cannot touch: the profiles cannot be read with the current columns, and
+// nothing may replace them.
 void TestPriceDatabase::failedUpgradeOfReadOnlyFileWritesNothing()
 {
-    // An old file the upgrade cannot touch: the upgrade fails, the profiles cannot be read with the
-    // current columns, and nothing may replace them.
     const QString path = m_dir.filePath(QStringLiteral("readonly-old.db"));
-    QVERIFY(runSql(path, {"CREATE TABLE price_profiles (profile_name TEXT PRIMARY KEY, binding REAL, "
-                          "price_a0 REAL, price_a1 REAL, price_a2 REAL, price_a3 REAL, price_a4 REAL, "
-                          "price_a5 REAL, price_b4 REAL, price_b5 REAL, price_other REAL)",
+    QVERIFY(runSql(path, {profilesWithoutJson + ")",
                           "INSERT INTO price_profiles VALUES('shop',0.5,1,2,3,4,5,6,7,8,9)"}));
     const QByteArray before = readFile(path);
 
@@ -272,11 +220,9 @@ void TestPriceDatabase::failedUpgradeOfReadOnlyFileWritesNothing()
     const StorageResult opened = openPriceDatabase(connection.database(), path);
     QCOMPARE(opened.kind, StorageResult::UpgradeFailed);
     QVERIFY(opened.databaseText.contains(QLatin1String("readonly")));
-
-    const LoadedPriceProfiles loaded = loadPriceProfiles(connection.database(), LegacyPriceSettings());
-    QCOMPARE(loaded.result.kind, StorageResult::LoadFailed);
-    QVERIFY(!loaded.defaultProfileCreated);
-    QVERIFY(!connection.database().isOpen());
+    QCOMPARE(loadPriceProfiles(connection.database(), LegacyPriceSettings()).result.kind,
+             StorageResult::LoadFailed);
+    verifyNothingLoadsOrSaves(connection);
     QCOMPARE(readFile(path), before);
 }
 

@@ -2,21 +2,23 @@
 #include "pricing/price_profile.h"
 #include "pricing/regional_format.h"
 #include "support/guiless_test_main.h"
-#include "support/memory_catalogue.h"
-
-#include <QElapsedTimer>
-#include <QTranslator>
+#include "support/test_translator.h"
 
 #include <functional>
 #include <limits>
+
+Q_DECLARE_METATYPE(LineInputs)
+
+namespace {
+const double notANumber = std::numeric_limits<double>::quiet_NaN();
+}
 
 class TestPricing : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void defaultProfile();
-    void profileEquality();
+    void profileEqualityComparesEveryField();
     void bindingFee_data();
     void bindingFee();
     void labelsAndKeys();
@@ -29,23 +31,11 @@ private Q_SLOTS:
     void lineAmount();
     void unitPriceText_data();
     void unitPriceText();
-    void recalculationIsCheap();
 };
 
-void TestPricing::defaultProfile()
+// The storage round trip relies on == to notice a field that was not saved.
+void TestPricing::profileEqualityComparesEveryField()
 {
-    const PriceProfile profile;
-    QCOMPARE(pagePriceFor(profile, QStringLiteral("A4"), QStringLiteral("blackWhite")), 0.05);
-    QCOMPARE(bindingFeeFor(profile, QStringLiteral("cornerStaple")), 0.2);
-    QCOMPARE(bindingFeeFor(profile, QStringLiteral("saddleStitch")), 0.0);
-    QCOMPARE(defaultProfileName(), QStringLiteral("通用"));
-}
-
-void TestPricing::profileEquality()
-{
-    const PriceProfile base;
-    QVERIFY(base == PriceProfile());
-    // Every field takes part: change one at a time.
     const QList<std::function<void(PriceProfile &)>> changes = {
         [](PriceProfile &p) { p.pagePrices[ColorLaser][SlotTabloid] = 1; },
         [](PriceProfile &p) { p.binding = 1; },
@@ -71,10 +61,12 @@ void TestPricing::profileEquality()
         [](PriceProfile &p) { p.quoteValidityDays = 1; },
         [](PriceProfile &p) { p.paymentTerms = QStringLiteral("x"); },
     };
+    QVERIFY(PriceProfile() == PriceProfile());
     for (qsizetype i = 0; i < changes.size(); ++i) {
-        PriceProfile changed = base;
+        PriceProfile changed;
         changes.at(i)(changed);
-        QVERIFY2(changed != base, qPrintable(QStringLiteral("field change %1 not compared").arg(i)));
+        QVERIFY2(changed != PriceProfile(),
+                 qPrintable(QStringLiteral("field change %1 not compared").arg(i)));
     }
 }
 
@@ -84,25 +76,19 @@ void TestPricing::bindingFee_data()
     QTest::addColumn<QString>("storedKey");
     QTest::addColumn<double>("storedFee");
     QTest::addColumn<double>("expected");
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    QTest::newRow("corner staple falls back to binding") << "cornerStaple"
-                                                         << "" << 0.0 << 0.2;
-    QTest::newRow("stored corner staple fee wins even at 0") << "cornerStaple"
-                                                             << "cornerStaple" << 0.0 << 0.0;
-    QTest::newRow("stored corner staple fee") << "cornerStaple"
-                                              << "cornerStaple" << 0.7 << 0.7;
-    QTest::newRow("none is free even if stored") << "none"
-                                                 << "none" << 3.0 << 0.0;
-    QTest::newRow("stored built-in fee") << "perfectBinding"
-                                         << "perfectBinding" << 1.5 << 1.5;
-    QTest::newRow("stored custom fee") << "custom:a1"
-                                       << "custom:a1" << 2.5 << 2.5;
-    QTest::newRow("unknown custom key") << "custom:gone"
-                                        << "" << 0.0 << 0.0;
-    QTest::newRow("negative stored fee counts as 0") << "doubleStaple"
-                                                     << "doubleStaple" << -1.0 << 0.0;
-    QTest::newRow("NaN stored fee counts as 0") << "doubleStaple"
-                                                << "doubleStaple" << nan << 0.0;
+    const auto row = [](const char *name, const char *key, const char *storedKey, double stored,
+                        double expected) {
+        QTest::newRow(name) << QString(key) << QString(storedKey) << stored << expected;
+    };
+    row("corner staple falls back to binding", "cornerStaple", "", 0.0, 0.2);
+    row("stored corner staple fee wins even at 0", "cornerStaple", "cornerStaple", 0.0, 0.0);
+    row("none is free even if stored", "none", "none", 3.0, 0.0);
+    row("stored custom fee", "custom:a1", "custom:a1", 2.5, 2.5);
+    row("unknown custom key", "custom:gone", "", 0.0, 0.0);
+    row("negative stored fee counts as 0", "doubleStaple", "doubleStaple", -1.0, 0.0);
+    row("NaN stored fee counts as 0", "doubleStaple", "doubleStaple", notANumber, 0.0);
+    row("infinite stored fee counts as 0", "doubleStaple", "doubleStaple",
+        std::numeric_limits<double>::infinity(), 0.0);
 }
 
 void TestPricing::bindingFee()
@@ -124,39 +110,28 @@ void TestPricing::labelsAndKeys()
     const QStringList keys = bindingKeys(custom);
     QCOMPARE(keys.size(), 11);
     QCOMPARE(keys.first(), QStringLiteral("none"));
-    QCOMPARE(keys.at(7), QStringLiteral("coilBinding"));
-    QCOMPARE(keys.mid(8), QStringList({"custom:a", "custom:b", "custom:empty"}));
+    QCOMPARE(keys.mid(7), QStringList({"coilBinding", "custom:a", "custom:b", "custom:empty"}));
 
-    QCOMPARE(bindingLabel(QStringLiteral("saddleStitch"), custom), QStringLiteral("骑马钉"));
     QCOMPARE(bindingLabel(QStringLiteral("custom:b"), custom), QStringLiteral("Alpha"));
     QCOMPARE(bindingLabel(QStringLiteral("custom:empty"), custom), QString());
     QCOMPARE(bindingLabel(QStringLiteral("custom:gone"), custom), QStringLiteral("无装订"));
-    QCOMPARE(bindingLabel(QStringLiteral("none"), custom), QStringLiteral("无装订"));
 
     QCOMPARE(colorModeIndex(QStringLiteral("LaserColor")), ColorBlackWhite);
     QCOMPARE(colorModeIndex(QStringLiteral("laserColor")), ColorLaser);
-    QCOMPARE(colorModeLabel(QStringLiteral("inkjetColor")), QStringLiteral("喷墨彩"));
     QCOMPARE(colorModeLabel(QString()), QStringLiteral("黑白"));
-    QCOMPARE(profileDisplayName(QStringLiteral("Shop")), QStringLiteral("Shop"));
 }
 
+// Labels are translated for display; the stored name of the default profile never is.
 void TestPricing::translatedLabels()
 {
-    const QByteArray catalogue = buildQmCatalogue({{"MainWindow", "激光彩", QStringLiteral("Laser Color")},
-                                                   {"MainWindow", "角钉", QStringLiteral("Corner staple")},
-                                                   {"MainWindow", "通用", QStringLiteral("General")}});
-    QTranslator translator;
-    QVERIFY(translator.load(reinterpret_cast<const uchar *>(catalogue.constData()), int(catalogue.size())));
-    QCoreApplication::installTranslator(&translator);
-    const QString color = colorModeLabel(QStringLiteral("laserColor"));
-    const QString binding = bindingLabel(QStringLiteral("cornerStaple"), {});
-    const QString profile = profileDisplayName(defaultProfileName());
-    const QString storedName = defaultProfileName();
-    QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(color, QStringLiteral("Laser Color"));
-    QCOMPARE(binding, QStringLiteral("Corner staple"));
-    QCOMPARE(profile, QStringLiteral("General"));
-    QCOMPARE(storedName, QStringLiteral("通用"));
+    const TestTranslator translator({{"MainWindow/激光彩", "Laser Color"},
+                                     {"MainWindow/角钉", "Corner staple"},
+                                     {"MainWindow/通用", "General"}});
+    QCOMPARE(colorModeLabel(QStringLiteral("laserColor")), QStringLiteral("Laser Color"));
+    QCOMPARE(bindingLabel(QStringLiteral("cornerStaple"), {}), QStringLiteral("Corner staple"));
+    QCOMPARE(profileDisplayName(defaultProfileName()), QStringLiteral("General"));
+    QCOMPARE(profileDisplayName(QStringLiteral("Shop")), QStringLiteral("Shop"));
+    QCOMPARE(defaultProfileName(), QStringLiteral("通用"));
 }
 
 void TestPricing::pageSlot_data()
@@ -166,10 +141,8 @@ void TestPricing::pageSlot_data()
     QTest::newRow("landscape suffix ignored") << "A4 横向" << int(SlotA4);
     QTest::newRow("lower case") << "a4" << int(SlotA4);
     QTest::newRow("JIS-B5 prices as B5") << "JIS-B5" << int(SlotB5);
-    QTest::newRow("B5 landscape") << "B5 横向" << int(SlotB5);
     QTest::newRow("JIS-B4 lower case prices as B4") << "jis-b4" << int(SlotB4);
     QTest::newRow("A0") << "A0" << int(SlotA0);
-    QTest::newRow("A5") << "A5" << int(SlotA5);
     QTest::newRow("Letter") << "Letter" << int(SlotLetter);
     QTest::newRow("Legal landscape") << "Legal 横向" << int(SlotLegal);
     QTest::newRow("Tabloid") << "Tabloid" << int(SlotTabloid);
@@ -210,51 +183,40 @@ void TestPricing::counts()
 
 void TestPricing::lineAmount_data()
 {
-    QTest::addColumn<QString>("pages");
-    QTest::addColumn<QString>("copies");
-    QTest::addColumn<QString>("unitPrice");
-    QTest::addColumn<QString>("binding");
+    QTest::addColumn<LineInputs>("line");
     QTest::addColumn<bool>("duplex");
     QTest::addColumn<double>("duplexMultiplier");
     QTest::addColumn<QString>("localeName");
     QTest::addColumn<double>("expected");
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const auto row = [](const char *name, const char *pages, const char *copies, const char *price,
-                        const char *binding, bool duplex, double multiplier, const char *locale,
+    const auto row = [](const char *name, LineInputs line, bool duplex, double multiplier, const char *locale,
                         double expected) {
-        QTest::newRow(name) << QString(pages) << QString(copies) << QString(price) << QString(binding)
-                            << duplex << multiplier << QString(locale) << expected;
+        QTest::newRow(name) << line << duplex << multiplier << QString(locale) << expected;
     };
     // Default profile: corner staple 0.2 per copy.
-    row("pages still being detected", "", "3", "0.05", "cornerStaple", false, 1.0, "C", 0.6);
-    row("duplex multiplier applies", "10", "2", "0.10", "none", true, 1.6, "C", 3.2);
-    row("duplex multiplier 0 leaves binding", "10", "2", "0.10", "cornerStaple", true, 0.0, "C", 0.4);
-    row("NaN duplex multiplier", "10", "1", "0.10", "none", true, nan, "C", 0.0);
-    row("binding fee per copy, not per page", "7", "4", "0.5", "cornerStaple", true, 2.0, "C", 28.8);
-    row("copies 0 count as 1", "10", "0", "0.10", "none", false, 1.0, "C", 1.0);
-    row("German decimal comma", "10", "1", "0,15", "none", false, 1.0, "de_DE", 1.5);
-    row("German falls back to the C locale", "10", "1", "0.15", "none", false, 1.0, "de_DE", 1.5);
-    row("negative unit price", "10", "1", "-0.5", "cornerStaple", false, 1.0, "C", 0.2);
-    row("unparsable unit price", "10", "1", "abc", "none", false, 1.0, "C", 0.0);
-    row("infinite unit price", "10", "1", "inf", "none", false, 1.0, "C", 0.0);
+    row("pages still being detected", {"", "3", "0.05", "cornerStaple"}, false, 1.0, "C", 0.6);
+    row("duplex multiplier applies", {"10", "2", "0.10", "none"}, true, 1.6, "C", 3.2);
+    row("duplex multiplier 0 leaves binding", {"10", "2", "0.10", "cornerStaple"}, true, 0.0, "C", 0.4);
+    row("NaN duplex multiplier", {"10", "1", "0.10", "none"}, true, notANumber, "C", 0.0);
+    row("binding fee per copy, not per page", {"7", "4", "0.5", "cornerStaple"}, true, 2.0, "C", 28.8);
+    row("copies 0 count as 1", {"10", "0", "0.10", "none"}, false, 1.0, "C", 1.0);
+    row("German decimal comma", {"10", "1", "0,15", "none"}, false, 1.0, "de_DE", 1.5);
+    row("German falls back to the C locale", {"10", "1", "0.15", "none"}, false, 1.0, "de_DE", 1.5);
+    row("negative unit price", {"10", "1", "-0.5", "cornerStaple"}, false, 1.0, "C", 0.2);
+    row("unparsable unit price", {"10", "1", "abc", "none"}, false, 1.0, "C", 0.0);
+    row("infinite unit price", {"10", "1", "inf", "none"}, false, 1.0, "C", 0.0);
 }
 
 void TestPricing::lineAmount()
 {
-    QFETCH(QString, pages);
-    QFETCH(QString, copies);
-    QFETCH(QString, unitPrice);
-    QFETCH(QString, binding);
+    QFETCH(LineInputs, line);
     QFETCH(bool, duplex);
-    QFETCH(double, duplexMultiplier);
-    QFETCH(QString, localeName);
-    QFETCH(double, expected);
     PriceProfile profile;
+    QFETCH(double, duplexMultiplier);
     profile.duplexMultiplier = duplexMultiplier;
+    QFETCH(QString, localeName);
     profile.localeName = localeName;
-    const LineInputs line{pages, copies, unitPrice, binding};
     const double amount = ::lineAmount(line, profile, duplex);
-    QCOMPARE(amount, expected);
+    QTEST(amount, "expected");
     QCOMPARE(::lineAmount(line, profile, duplex, MoneyFormat(profile)), amount);
 }
 
@@ -264,26 +226,15 @@ void TestPricing::unitPriceText_data()
     QTest::addColumn<QString>("currency");
     QTest::addColumn<QString>("colorMode");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("English") << "en_US"
-                             << "USD"
-                             << "blackWhite"
-                             << "0.05";
-    QTest::newRow("German") << "de_DE"
-                            << "EUR"
-                            << "blackWhite"
-                            << "0,05";
-    QTest::newRow("no minor unit") << "ja_JP"
-                                   << "JPY"
-                                   << "blackWhite"
-                                   << "0";
-    QTest::newRow("three decimals") << "en_US"
-                                    << "KWD"
-                                    << "blackWhite"
-                                    << "0.050";
-    QTest::newRow("colour mode selects the row") << "en_US"
-                                                 << "USD"
-                                                 << "inkjetColor"
-                                                 << "1.25";
+    const auto row = [](const char *name, const char *locale, const char *currency, const char *mode,
+                        const char *expected) {
+        QTest::newRow(name) << QString(locale) << QString(currency) << QString(mode) << QString(expected);
+    };
+    row("English", "en_US", "USD", "blackWhite", "0.05");
+    row("German", "de_DE", "EUR", "blackWhite", "0,05");
+    row("no minor unit", "ja_JP", "JPY", "blackWhite", "0");
+    row("three decimals", "en_US", "KWD", "blackWhite", "0.050");
+    row("colour mode selects the row", "en_US", "USD", "inkjetColor", "1.25");
 }
 
 void TestPricing::unitPriceText()
@@ -296,33 +247,6 @@ void TestPricing::unitPriceText()
     profile.currencyCode = currency;
     pagePriceTable(profile, QStringLiteral("inkjetColor"))[SlotA4] = 1.25;
     QTEST(::unitPriceText(profile, QStringLiteral("A4 横向"), colorMode), "expected");
-}
-
-// A recalculation walks every row; 5,000 rows must stay far below a frame's worth of time.
-void TestPricing::recalculationIsCheap()
-{
-    PriceProfile profile;
-    profile.localeName = QStringLiteral("de_DE");
-    QList<LineInputs> lines;
-    for (int i = 0; i < 5000; ++i) {
-        lines.append({QString::number(i % 40 + 1), QString::number(i % 3),
-                      QStringLiteral("0,%1").arg(i % 90 + 10),
-                      i % 2 ? QStringLiteral("cornerStaple") : QStringLiteral("none")});
-    }
-    qint64 best = std::numeric_limits<qint64>::max();
-    double total = 0;
-    for (int run = 0; run < 5; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        const MoneyFormat format(profile);
-        total = 0;
-        for (const LineInputs &line : lines)
-            total += ::lineAmount(line, profile, true, format);
-        best = std::min(best, timer.nsecsElapsed());
-    }
-    QVERIFY(total > 0);
-    QVERIFY2(best < 20'000'000, qPrintable(QStringLiteral("%1 ms").arg(best / 1e6)));
-    qInfo("5000 line amounts: %.2f ms", best / 1e6);
 }
 
 ORVANTA_GUILESS_TEST_MAIN(TestPricing)

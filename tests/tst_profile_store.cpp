@@ -9,13 +9,13 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 Q_DECLARE_METATYPE(PriceProfile)
+Q_DECLARE_METATYPE(LegacyPriceSettings)
 
 namespace {
 
@@ -32,14 +32,6 @@ PriceProfile columnPricedProfile()
         row = {1, 2, 3, 4, 5, 6, 7, 8, 0.05, 0.05, 0.05, 9};
     profile.binding = 0.5;
     return profile;
-}
-
-LegacyPriceSettings fixtureLegacySettings()
-{
-    LegacyPriceSettings legacy;
-    legacy.currencyCode = QStringLiteral("EUR");
-    legacy.taxRate = 12.5;
-    return legacy;
 }
 
 QString sqlText(const QString &text)
@@ -97,6 +89,14 @@ struct ProfileDatabase
     StorageResult open() { return openPriceDatabase(connection.database(), path); }
 };
 
+// A database at path holding profiles, written through the store itself.
+bool storedDatabase(const QString &path, const PriceProfileMap &profiles)
+{
+    ProfileDatabase database(path);
+    return database.open().ok() &&
+           savePriceProfiles(database.connection.database(), profiles, PriceProfile()).ok();
+}
+
 PriceProfileMap reloadProfiles(const QString &path)
 {
     ProfileDatabase database(path);
@@ -113,8 +113,8 @@ class TestProfileStore : public QObject
 
 private Q_SLOTS:
     void initTestCase();
+    void legacyRowBecomesDefaultProfile_data();
     void legacyRowBecomesDefaultProfile();
-    void legacyNullPriceFallsBackToSingleSidedPrice();
     void storedRowLoads_data();
     void storedRowLoads();
     void everyFieldRoundTrips();
@@ -122,7 +122,6 @@ private Q_SLOTS:
     void columnsRepeatBlackWhitePrices_data();
     void columnsRepeatBlackWhitePrices();
     void saveReplacesWholeSet();
-    void closedConnectionRefusesSave();
     void failedSaveKeepsStoredProfiles_data();
     void failedSaveKeepsStoredProfiles();
     void unreadableStoreIsNeverOverwritten();
@@ -145,8 +144,38 @@ QString TestProfileStore::freshPath(const QString &name)
     return folder + QStringLiteral("/orvanta.db");
 }
 
+void TestProfileStore::legacyRowBecomesDefaultProfile_data()
+{
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<LegacyPriceSettings>("legacy");
+    QTest::addColumn<PriceProfile>("expected");
+
+    LegacyPriceSettings legacy;
+    legacy.currencyCode = QStringLiteral("eur");
+    legacy.taxRate = 150;
+    PriceProfile full;
+    for (PagePriceRow &row : full.pagePrices)
+        row = {1, 2, 3, 4, 5, 6, 0.3, 0.3, 0.05, 0.05, 0.05, 0.7};
+    full.binding = 0.25;
+    full.currencyCode = QStringLiteral("EUR");
+    full.taxRate = 100;
+    QTest::newRow("B4 and B5 added by the upgrade take the single-sided price")
+        << "VALUES(1,0.3,0.4,0.9,1.2,0.25,1,2,3,4,5,6,0.7)" << legacy << full;
+
+    PriceProfile nulls;
+    for (PagePriceRow &row : nulls.pagePrices)
+        row = {0.3, 0.3, 0.3, 0.3, 0.08, 0.3, 0.3, 0.3, 0.05, 0.05, 0.05, 0.3};
+    nulls.binding = 0;
+    QTest::newRow("NULL prices fall back to the single-sided price")
+        << "(id,bw_single,binding,price_a4,price_other) VALUES(1,0.3,NULL,0.08,NULL)" << LegacyPriceSettings()
+        << nulls;
+}
+
 void TestProfileStore::legacyRowBecomesDefaultProfile()
 {
+    QFETCH(QString, values);
+    QFETCH(LegacyPriceSettings, legacy);
+    QFETCH(PriceProfile, expected);
     const QString path = freshPath(QStringLiteral("legacy"));
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     QVERIFY(
@@ -154,49 +183,20 @@ void TestProfileStore::legacyRowBecomesDefaultProfile()
                       "bw_double REAL, color_single REAL, color_double REAL, binding REAL, price_a0 REAL, "
                       "price_a1 REAL, price_a2 REAL, price_a3 REAL, price_a4 REAL, price_a5 REAL, "
                       "price_other REAL)",
-                      "INSERT INTO price_settings VALUES(1,0.3,0.4,0.9,1.2,0.25,1,2,3,4,5,6,0.7)"}));
+                      "INSERT INTO price_settings " + values}));
     ProfileDatabase database(path);
     QVERIFY(database.open().ok());
-    LegacyPriceSettings legacy;
-    legacy.currencyCode = QStringLiteral("eur");
-    legacy.taxRate = 150;
     const LoadedPriceProfiles loaded = loadPriceProfiles(database.connection.database(), legacy);
     QVERIFY(loaded.result.ok());
     QVERIFY(loaded.defaultProfileCreated);
-
-    PriceProfile expected;
-    for (PagePriceRow &row : expected.pagePrices)
-        row = {1, 2, 3, 4, 5, 6, 0.3, 0.3, 0.05, 0.05, 0.05, 0.7};
-    expected.binding = 0.25;
-    expected.currencyCode = QStringLiteral("EUR");
-    expected.taxRate = 100;
-    QCOMPARE(loaded.profiles.keys(), QStringList{defaultProfileName()});
-    QCOMPARE(loaded.profiles.first(), expected);
+    QCOMPARE(loaded.profiles, (PriceProfileMap{{defaultProfileName(), expected}}));
     QCOMPARE(loaded.baseProfile, expected);
 
     QVERIFY(savePriceProfiles(database.connection.database(), loaded.profiles, loaded.baseProfile).ok());
-    QCOMPARE(dumpTables(path, {"price_profiles"}).size(), 1);
     const LoadedPriceProfiles reloaded =
         loadPriceProfiles(database.connection.database(), LegacyPriceSettings());
     QVERIFY(!reloaded.defaultProfileCreated);
     QCOMPARE(reloaded.profiles, loaded.profiles);
-}
-
-void TestProfileStore::legacyNullPriceFallsBackToSingleSidedPrice()
-{
-    const QString path = freshPath(QStringLiteral("legacy-null"));
-    ProfileDatabase database(path);
-    QVERIFY(database.open().ok());
-    QVERIFY(runSql(path, {"INSERT INTO price_settings(id,bw_single,binding,price_a4,price_b4) "
-                          "VALUES(1,0.3,NULL,0.08,NULL)"}));
-    const LoadedPriceProfiles loaded =
-        loadPriceProfiles(database.connection.database(), LegacyPriceSettings());
-    const PagePriceRow &row = loaded.baseProfile.pagePrices[ColorLaser];
-    QCOMPARE(row[SlotB4], 0.3);
-    QCOMPARE(row[SlotA4], 0.08);
-    QCOMPARE(row[SlotOther], 0.3);
-    QCOMPARE(row[SlotLetter], 0.05);
-    QCOMPARE(loaded.baseProfile.binding, 0.0);
 }
 
 void TestProfileStore::storedRowLoads_data()
@@ -205,51 +205,41 @@ void TestProfileStore::storedRowLoads_data()
     QTest::addColumn<QString>("bindingPrices");
     QTest::addColumn<QString>("options");
     QTest::addColumn<PriceProfile>("expected");
+    // nullptr stores NULL.
+    const auto row = [](const char *name, const char *color, const char *binding, const char *options,
+                        const PriceProfile &expected) {
+        QTest::newRow(name) << QString(color) << QString(binding) << QString(options) << expected;
+    };
 
     const PriceProfile columns = columnPricedProfile();
-    PriceProfile legacyOptions = columns;
-    legacyOptions.currencyCode = QStringLiteral("EUR");
-    legacyOptions.taxRate = 12.5;
-    const QString noOptions;
+    PriceProfile legacy = columns;
+    legacy.currencyCode = QStringLiteral("EUR");
+    legacy.taxRate = 12.5;
+    row("NULL JSON columns: column prices, settings currency and tax", nullptr, nullptr, nullptr, legacy);
+    row("empty option text reads the settings store", nullptr, nullptr, "", legacy);
+    row("invalid color JSON keeps the column prices", R"({"blackWhite":[1,2)", nullptr, nullptr, legacy);
 
-    QTest::newRow("NULL JSON columns: column prices, settings currency and tax")
-        << QString() << QString() << noOptions << legacyOptions;
-    QTest::newRow("empty option text reads the settings store")
-        << QString() << QString() << QString("") << legacyOptions;
-    QTest::newRow("invalid color JSON keeps the column prices")
-        << QString("{\"blackWhite\":[1,2") << QString() << noOptions << legacyOptions;
-    QTest::newRow("color JSON that is an array keeps the column prices")
-        << QString("[[1,2,3]]") << QString() << noOptions << legacyOptions;
-
-    PriceProfile twelve = legacyOptions;
+    PriceProfile twelve = legacy;
     twelve.pagePrices[ColorInkjet] = {11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
-    QTest::newRow("12 numbers replace one colour mode")
-        << QString("{\"inkjetColor\":[11,12,13,14,15,16,17,18,19,20,21,22]}") << QString() << noOptions
-        << twelve;
-
-    PriceProfile nine = legacyOptions;
+    row("12 numbers replace one colour mode", R"({"inkjetColor":[11,12,13,14,15,16,17,18,19,20,21,22]})",
+        nullptr, nullptr, twelve);
+    PriceProfile nine = legacy;
     nine.pagePrices[ColorLaser] = {11, 12, 13, 14, 15, 16, 17, 18, 19, 19, 19, 19};
-    QTest::newRow("9 numbers: the ninth fills Letter, Legal, Tabloid and Other")
-        << QString("{\"laserColor\":[11,12,13,14,15,16,17,18,19]}") << QString() << noOptions << nine;
-
-    PriceProfile nineWithText = legacyOptions;
+    row("9 numbers: the ninth fills Letter, Legal, Tabloid and Other",
+        R"({"laserColor":[11,12,13,14,15,16,17,18,19]})", nullptr, nullptr, nine);
+    PriceProfile nineWithText = legacy;
     nineWithText.pagePrices[ColorBlackWhite] = {11, 2, 13, 14, 15, 16, 17, 18, 9, 9, 9, 9};
-    QTest::newRow("9 numbers with texts keep those slots, the ninth defaults to Other")
-        << QString("{\"blackWhite\":[11,\"2.5\",13,14,15,16,17,18,null]}") << QString() << noOptions
-        << nineWithText;
+    row("9 numbers with texts keep those slots, the ninth defaults to Other",
+        R"({"blackWhite":[11,"2.5",13,14,15,16,17,18,null]})", nullptr, nullptr, nineWithText);
+    row("10 numbers are ignored", R"({"blackWhite":[11,12,13,14,15,16,17,18,19,20]})", nullptr, nullptr,
+        legacy);
 
-    QTest::newRow("10 numbers are ignored") << QString("{\"blackWhite\":[11,12,13,14,15,16,17,18,19,20]}")
-                                            << QString() << noOptions << legacyOptions;
-
-    PriceProfile bindings = legacyOptions;
+    PriceProfile bindings = legacy;
     bindings.bindingPrices = {
         {"cornerStaple", 0.0}, {"custom:x", 0.0}, {"custom:y", 0.0}, {"saddleStitch", 1.5}};
-    QTest::newRow("binding prices: text, negative and null become 0")
-        << QString()
-        << QString("{\"saddleStitch\":1.5,\"cornerStaple\":\"0.3\",\"custom:x\":-2,\"custom:y\":null}")
-        << noOptions << bindings;
-    QTest::newRow("binding prices that are not an object are ignored")
-        << QString() << QString("[1,2]") << noOptions << legacyOptions;
+    row("binding prices: text, negative and null become 0", nullptr,
+        R"({"saddleStitch":1.5,"cornerStaple":"0.3","custom:x":-2,"custom:y":null})", nullptr, bindings);
+    row("binding prices that are not an object are ignored", nullptr, "[1,2]", nullptr, legacy);
 
     PriceProfile clamped = columns;
     clamped.taxRate = 100;
@@ -262,32 +252,22 @@ void TestProfileStore::storedRowLoads_data()
     clamped.minimumCharge = 0;
     clamped.roundingIncrement = 0;
     clamped.currencyCode = QStringLiteral("JPY");
-    QTest::newRow("out-of-range options are clamped")
-        << QString() << QString()
-        << QString(
-               "{\"taxRate\":150,\"quoteValidityDays\":0,\"volumeThreshold\":-3,"
-               "\"volumeDiscountPercent\":-5,\"quoteDiscountPercent\":101,\"duplexMultiplier\":-1,"
-               "\"setupFee\":-0.5,\"minimumCharge\":-1e300,\"roundingIncrement\":0,\"currencyCode\":\"jpy\"}")
-        << clamped;
-
+    row("out-of-range options are clamped", nullptr, nullptr,
+        R"({"taxRate":150,"quoteValidityDays":0,"volumeThreshold":-3,"volumeDiscountPercent":-5,)"
+        R"("quoteDiscountPercent":101,"duplexMultiplier":-1,"setupFee":-0.5,"minimumCharge":-1e300,)"
+        R"("roundingIncrement":0,"currencyCode":"jpy"})",
+        clamped);
     PriceProfile huge = columns;
     huge.quoteValidityDays = 3650;
     huge.volumeThreshold = 2147483647;
-    QTest::newRow("huge integers clamp instead of overflowing")
-        << QString() << QString() << QString("{\"quoteValidityDays\":1e12,\"volumeThreshold\":1e300}")
-        << huge;
-
-    QTest::newRow("invalid option JSON keeps the defaults without reading the settings store")
-        << QString() << QString() << QString("{not json") << columns;
-    QTest::newRow("option JSON that is not an object keeps the defaults")
-        << QString() << QString() << QString("\"EUR\"") << columns;
-
-    PriceProfile wrongTypes = columns;
-    QTest::newRow("options of the wrong type keep the base values")
-        << QString() << QString()
-        << QString("{\"taxRate\":\"19\",\"pricesIncludeTax\":1,\"currencyCode\":5,\"quoteValidityDays\":2.5,"
-                   "\"volumeThreshold\":\"7\",\"sellerName\":42}")
-        << wrongTypes;
+    row("huge integers clamp instead of overflowing", nullptr, nullptr,
+        R"({"quoteValidityDays":1e12,"volumeThreshold":1e300})", huge);
+    row("invalid option JSON keeps the defaults without reading the settings store", nullptr, nullptr,
+        "{not json", columns);
+    row("options of the wrong type keep the base values", nullptr, nullptr,
+        R"({"taxRate":"19","pricesIncludeTax":1,"currencyCode":5,"quoteValidityDays":2.5,)"
+        R"("volumeThreshold":"7","sellerName":42})",
+        columns);
 }
 
 void TestProfileStore::storedRowLoads()
@@ -304,13 +284,10 @@ void TestProfileStore::storedRowLoads()
         path, {QStringLiteral("INSERT INTO price_profiles(%1) VALUES('row',0.5,1,2,3,4,5,6,7,8,9,%2,%3,%4)")
                    .arg(profileColumns, sqlText(colorPrices), sqlText(bindingPrices), sqlText(options))}));
     const LoadedPriceProfiles loaded =
-        loadPriceProfiles(database.connection.database(), fixtureLegacySettings());
+        loadPriceProfiles(database.connection.database(), LegacyPriceSettings{QStringLiteral("EUR"), 12.5});
     QVERIFY(loaded.result.ok());
     QVERIFY(!loaded.defaultProfileCreated);
-    QCOMPARE(loaded.profiles.keys(), QStringList{"row"});
-    const PriceProfile actual = loaded.profiles.value(QStringLiteral("row"));
-    QCOMPARE(actual.bindingPrices, expected.bindingPrices);
-    QVERIFY(actual == expected);
+    QCOMPARE(loaded.profiles, (PriceProfileMap{{QStringLiteral("row"), expected}}));
 }
 
 void TestProfileStore::everyFieldRoundTrips()
@@ -323,17 +300,8 @@ void TestProfileStore::everyFieldRoundTrips()
     profiles.insert(QStringLiteral(" trailing space "), PriceProfile());
 
     const QString path = freshPath(QStringLiteral("round-trip"));
-    {
-        ProfileDatabase database(path);
-        QVERIFY(database.open().ok());
-        const StorageResult saved =
-            savePriceProfiles(database.connection.database(), profiles, PriceProfile());
-        QVERIFY2(saved.ok(), qPrintable(saved.databaseText));
-    }
-    const PriceProfileMap reloaded = reloadProfiles(path);
-    QCOMPARE(reloaded.keys(), profiles.keys());
-    for (const QString &name : profiles.keys())
-        QVERIFY2(reloaded.value(name) == profiles.value(name), qPrintable(name));
+    QVERIFY(storedDatabase(path, profiles));
+    QCOMPARE(reloadProfiles(path), profiles);
 }
 
 void TestProfileStore::jsonIsCompactAndSorted()
@@ -382,9 +350,7 @@ void TestProfileStore::columnsRepeatBlackWhitePrices()
     profiles.insert(withDefaultProfile ? defaultProfileName() : QStringLiteral("shop"), profile);
 
     const QString path = freshPath(QStringLiteral("columns"));
-    ProfileDatabase database(path);
-    QVERIFY(database.open().ok());
-    QVERIFY(savePriceProfiles(database.connection.database(), profiles, PriceProfile()).ok());
+    QVERIFY(storedDatabase(path, profiles));
     const QStringList rows = dumpTables(path, storedTables);
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows.at(0), expectedLegacyRow);
@@ -394,25 +360,10 @@ void TestProfileStore::columnsRepeatBlackWhitePrices()
 void TestProfileStore::saveReplacesWholeSet()
 {
     const QString path = freshPath(QStringLiteral("replace"));
-    ProfileDatabase database(path);
-    QVERIFY(database.open().ok());
-    QSqlDatabase &connection = database.connection.database();
-    QVERIFY(savePriceProfiles(connection, profileGeneration(1), PriceProfile()).ok());
+    QVERIFY(storedDatabase(path, profileGeneration(1)));
     const PriceProfileMap smaller = {{QStringLiteral("only"), everyFieldChanged()}};
-    QVERIFY(savePriceProfiles(connection, smaller, PriceProfile()).ok());
+    QVERIFY(storedDatabase(path, smaller));
     QCOMPARE(reloadProfiles(path), smaller);
-}
-
-void TestProfileStore::closedConnectionRefusesSave()
-{
-    SqliteTestConnection connection;
-    const LoadedPriceProfiles loaded = loadPriceProfiles(connection.database(), LegacyPriceSettings());
-    QVERIFY(loaded.result.ok());
-    QVERIFY(loaded.profiles.isEmpty());
-    const StorageResult saved =
-        savePriceProfiles(connection.database(), profileGeneration(1), PriceProfile());
-    QCOMPARE(saved.kind, StorageResult::DatabaseUnavailable);
-    QVERIFY(!saved.ok());
 }
 
 enum Fault
@@ -441,38 +392,30 @@ void TestProfileStore::failedSaveKeepsStoredProfiles()
 {
     QFETCH(int, fault);
     QFETCH(QString, expectedText);
-
     const QString path = freshPath(QStringLiteral("fault"));
     const PriceProfileMap oldProfiles = profileGeneration(3);
-    {
-        ProfileDatabase setup(path);
-        QVERIFY(setup.open().ok());
-        QVERIFY(savePriceProfiles(setup.connection.database(), oldProfiles, PriceProfile()).ok());
-    }
+    QVERIFY(storedDatabase(path, oldProfiles));
     const QStringList storedBefore = dumpTables(path, storedTables);
 
-    QString options;
-    if (fault == ReadOnlyFile)
-        options = QStringLiteral("QSQLITE_OPEN_READONLY");
-    else if (fault != WriteLockDefaultTimeout)
-        options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=300");
-    ProfileDatabase database(path, options);
+    ProfileDatabase database(path, fault == ReadOnlyFile ? QStringLiteral("QSQLITE_OPEN_READONLY")
+                                   : fault == WriteLockDefaultTimeout
+                                       ? QString()
+                                       : QStringLiteral("QSQLITE_BUSY_TIMEOUT=300"));
     QVERIFY(database.open().ok());
     QSqlDatabase &connection = database.connection.database();
     QCOMPARE(loadPriceProfiles(connection, LegacyPriceSettings()).profiles, oldProfiles);
 
-    auto blocker = std::make_unique<SqliteTestConnection>();
-    std::unique_ptr<QSqlQuery> openRead;
-    QVERIFY(blocker->open(path));
+    SqliteTestConnection blocker;
+    QVERIFY(blocker.open(path));
+    QSqlQuery blocking(blocker.database());
+    QSqlQuery pageCount(connection);
     if (fault == WriteLock || fault == WriteLockDefaultTimeout) {
-        QVERIFY(QSqlQuery(blocker->database()).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        QVERIFY(blocking.exec(QStringLiteral("BEGIN IMMEDIATE")));
     } else if (fault == ReaderBlocksCommit) {
-        QVERIFY(blocker->database().transaction());
-        openRead = std::make_unique<QSqlQuery>(blocker->database());
-        QVERIFY(openRead->exec(QStringLiteral("SELECT profile_name FROM price_profiles")));
-        QVERIFY(openRead->next());
+        // A statement still reading keeps its shared lock until it is finished.
+        QVERIFY(blocking.exec(QStringLiteral("BEGIN")));
+        QVERIFY(blocking.exec(QStringLiteral("SELECT profile_name FROM price_profiles")) && blocking.next());
     } else if (fault == DiskFull) {
-        QSqlQuery pageCount(connection);
         QVERIFY(pageCount.exec(QStringLiteral("PRAGMA page_count")) && pageCount.next());
         QVERIFY(QSqlQuery(connection)
                     .exec(QStringLiteral("PRAGMA max_page_count=%1").arg(pageCount.value(0).toInt())));
@@ -488,11 +431,8 @@ void TestProfileStore::failedSaveKeepsStoredProfiles()
     QVERIFY2(saved.databaseText.contains(expectedText), qPrintable(saved.databaseText));
     QVERIFY2(timer.elapsed() < 10000, "a blocked save must give up");
 
-    openRead.reset();
-    if (fault == ReaderBlocksCommit || fault == WriteLock || fault == WriteLockDefaultTimeout)
-        blocker->database().rollback();
-    blocker.reset();
-
+    blocking.finish();
+    QSqlQuery(blocker.database()).exec(QStringLiteral("ROLLBACK"));
     QCOMPARE(dumpTables(path, storedTables), storedBefore);
     QCOMPARE(reloadProfiles(path), oldProfiles);
     QCOMPARE(loadPriceProfiles(connection, LegacyPriceSettings()).profiles, oldProfiles);
@@ -513,11 +453,7 @@ void TestProfileStore::unreadableStoreIsNeverOverwritten()
     // neither the default profile nor a later save may replace the profiles that were not read.
     const QString path = freshPath(QStringLiteral("unreadable"));
     const PriceProfileMap stored = profileGeneration(2);
-    {
-        ProfileDatabase setup(path);
-        QVERIFY(setup.open().ok());
-        QVERIFY(savePriceProfiles(setup.connection.database(), stored, PriceProfile()).ok());
-    }
+    QVERIFY(storedDatabase(path, stored));
     ProfileDatabase database(path, QStringLiteral("QSQLITE_BUSY_TIMEOUT=200"));
     QVERIFY(database.open().ok());
 
@@ -546,11 +482,7 @@ void TestProfileStore::killedSaveLeavesOldOrNewSet()
         QSKIP("bench_profile_store is not built");
 
     const QString path = freshPath(QStringLiteral("crash"));
-    {
-        ProfileDatabase setup(path);
-        QVERIFY(setup.open().ok());
-        QVERIFY(savePriceProfiles(setup.connection.database(), profileGeneration(0), PriceProfile()).ok());
-    }
+    QVERIFY(storedDatabase(path, profileGeneration(0)));
 
     QRandomGenerator random(20261206);
     const int kills = 200;

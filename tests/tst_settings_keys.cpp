@@ -1,8 +1,7 @@
 #include "storage/settings_keys.h"
+#include "support/test_environment.h"
 
-#include <QCoreApplication>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 
 class TestSettingsKeys : public QObject
@@ -26,9 +25,7 @@ private Q_SLOTS:
 
 void TestSettingsKeys::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("OrvantaTest"));
-    QCoreApplication::setApplicationName(QStringLiteral("tst_settings_keys"));
+    isolateTestEnvironment(QStringLiteral("tst_settings_keys"));
 }
 
 void TestSettingsKeys::init()
@@ -46,14 +43,13 @@ void TestSettingsKeys::customBindingMethodsLoad_data()
         << QVariant(QStringLiteral("custom:a=Ring")) << CustomBindingMap();
     QTest::newRow("a list is not a map") << QVariant(QStringList{"custom:a", "Ring"}) << CustomBindingMap();
 
-    QVariantMap mixed;
-    mixed.insert(QStringLiteral("custom:ring"), QStringLiteral("  Ring binder "));
-    mixed.insert(QStringLiteral("custom:blank"), QStringLiteral("   "));
-    mixed.insert(QStringLiteral("custom:empty"), QString());
-    mixed.insert(QStringLiteral("ring"), QStringLiteral("No prefix"));
-    mixed.insert(QStringLiteral("Custom:case"), QStringLiteral("Wrong case"));
-    mixed.insert(QStringLiteral("custom:热熔"), QStringLiteral("热熔装订"));
-    mixed.insert(QStringLiteral("custom:number"), 5);
+    const QVariantMap mixed{{"custom:ring", "  Ring binder "},
+                            {"custom:blank", "   "},
+                            {"custom:empty", QString()},
+                            {"ring", "No prefix"},
+                            {"Custom:case", "Wrong case"},
+                            {"custom:热熔", "热熔装订"},
+                            {"custom:number", 5}};
     QTest::newRow("entries without prefix or with blank names are dropped, names trimmed")
         << QVariant(mixed)
         << CustomBindingMap{
@@ -96,7 +92,6 @@ void TestSettingsKeys::printMode_data()
     QTest::newRow("absent reads simplex") << QVariant() << "simplex";
     QTest::newRow("duplex is kept") << QVariant("duplex") << "duplex";
     QTest::newRow("other case reads simplex") << QVariant("Duplex") << "simplex";
-    QTest::newRow("unknown text reads simplex") << QVariant("both sides") << "simplex";
 }
 
 void TestSettingsKeys::printMode()
@@ -155,13 +150,14 @@ void TestSettingsKeys::chooseActiveProfile_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("stored name present") << QStringList{"b", "a", "通用"} << "b"
-                                         << "b";
-    QTest::newRow("deleted profile falls back to the first by name") << QStringList{"b", "a"} << "通用"
-                                                                     << "a";
-    QTest::newRow("case differs, so the first by name") << QStringList{"Shop", "a"} << "shop"
-                                                        << "Shop";
-    QTest::newRow("no profiles gives no name") << QStringList() << "通用" << QString();
+    const auto row = [](const char *name, const QStringList &names, const char *stored,
+                        const char *expected) {
+        QTest::newRow(name) << names << QString(stored) << QString(expected);
+    };
+    row("stored name present", {"b", "a", "通用"}, "b", "b");
+    row("deleted profile falls back to the first by name", {"b", "a"}, "通用", "a");
+    row("case differs, so the first by name", {"Shop", "a"}, "shop", "Shop");
+    row("no profiles gives no name", {}, "通用", "");
 }
 
 void TestSettingsKeys::chooseActiveProfile()

@@ -74,14 +74,10 @@ QStringList dumpTables(const QString &filePath, const QStringList &tables)
 
 QStringList tableColumns(const QString &filePath, const QString &table)
 {
-    QStringList columns;
     SqliteTestConnection connection;
-    if (!connection.open(filePath))
-        return columns;
-    QSqlQuery query(connection.database());
-    if (query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table))) {
-        while (query.next())
-            columns << query.value(1).toString();
-    }
+    const QSqlRecord record = connection.open(filePath) ? connection.database().record(table) : QSqlRecord();
+    QStringList columns;
+    for (int column = 0; column < record.count(); ++column)
+        columns << record.fieldName(column);
     return columns;
 }
