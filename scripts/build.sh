@@ -10,7 +10,7 @@ build=${ORVANTA_BUILD_DIR:-$root/build}
 
 runtime_packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite libqt6svg6 libqt6svg6-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite libqt6svg6 qt6-svg-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-image-formats-plugins qt6-qpa-plugins
   libqpdf-dev zlib1g-dev libgl-dev fonts-wqy-microhei
 )
