@@ -82,7 +82,7 @@ private:
     void applyCopiesToAllRows(int copies);
     void validateEditedCell(int row, int column);
     void removeSelectedDocuments();
-    void forgetDocumentPath(const QString &path);
+    void forgetDocumentPaths(const QStringList &paths);
     QTableWidgetItem *makeItem(const QString &text, Qt::Alignment alignment, bool editable) const;
 
     // Sorting.

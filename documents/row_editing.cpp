@@ -83,13 +83,19 @@ void MainWindow::validateEditedCell(int row, int column)
     recalculate();
 }
 
-void MainWindow::forgetDocumentPath(const QString &path)
+// One pass over the list for the whole removal: deleting thousands of selected rows one path at
+// a time would scan the list once per row.
+void MainWindow::forgetDocumentPaths(const QStringList &paths)
 {
-    const QString key = canonicalDocumentPath(path).toLower();
-    knownDocumentKeys.remove(key);
-    knownDocumentPaths.erase(std::remove_if(knownDocumentPaths.begin(), knownDocumentPaths.end(),
-                                            [&key](const QString &known) { return known.toLower() == key; }),
-                             knownDocumentPaths.end());
+    QSet<QString> keys;
+    for (const QString &path : paths)
+        keys.insert(canonicalDocumentPath(path).toLower());
+    for (const QString &key : std::as_const(keys))
+        knownDocumentKeys.remove(key);
+    knownDocumentPaths.erase(
+        std::remove_if(knownDocumentPaths.begin(), knownDocumentPaths.end(),
+                       [&keys](const QString &known) { return keys.contains(known.toLower()); }),
+        knownDocumentPaths.end());
 }
 
 void MainWindow::removeSelectedDocuments()
@@ -101,10 +107,15 @@ void MainWindow::removeSelectedDocuments()
     for (const QModelIndex &index : selected)
         rows.append(index.row());
     std::sort(rows.begin(), rows.end(), std::greater<int>());
-    for (int row : std::as_const(rows)) {
-        forgetDocumentPath(documentPathAt(row));
-        documentTable->removeRow(row);
+    QStringList removedPaths;
+    {
+        const ColumnResizeFreeze freeze(documentTable);
+        for (int row : std::as_const(rows)) {
+            removedPaths.append(documentPathAt(row));
+            documentTable->removeRow(row);
+        }
     }
+    forgetDocumentPaths(removedPaths);
     if (documentTable->rowCount() > 0)
         documentTable->selectRow(std::min(documentTable->rowCount() - 1, rows.last()));
     recalculate();
