@@ -19,6 +19,7 @@ class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
 class MoneyFormat;
+struct QuoteSnapshot;
 struct StorageResult;
 
 class MainWindow : public QMainWindow
@@ -44,6 +45,11 @@ public:
     bool isDuplex() const;
     const PriceProfile &currentProfile() const { return activeProfile; }
     int pendingAnalysisCount() const { return pendingAnalyses; }
+
+    // Quote export: the rows, profile and print mode as the exports read them.
+    QuoteSnapshot quoteSnapshot() const;
+    QString buildQuoteHtml() const;
+    QString makeQuoteNumber() const;
 
 public Q_SLOTS:
     void addPaths(const QStringList &paths);

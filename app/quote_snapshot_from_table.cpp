@@ -1,0 +1,35 @@
+#include "app/main_window.h"
+
+#include "documents/document_columns.h"
+#include "export/quote_lines.h"
+#include "export/quote_snapshot.h"
+#include "pricing/regional_format.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QTableWidget>
+
+QuoteSnapshot MainWindow::quoteSnapshot() const
+{
+    QuoteSnapshot snapshot;
+    snapshot.profile = activeProfile;
+    snapshot.profileName = profileCombo->currentText();
+    snapshot.customBindingMethods = customBindingMethods;
+    snapshot.duplex = isDuplex();
+    snapshot.createdAt = QDateTime::currentDateTime();
+    const MoneyFormat format(activeProfile);
+    snapshot.rows.reserve(documentTable->rowCount());
+    for (int row = 0; row < documentTable->rowCount(); ++row) {
+        QuoteRow line;
+        line.fileName = cellText(row, FileNameColumn);
+        line.colorMode = rowColorMode(row);
+        line.pagesText = cellText(row, PagesColumn);
+        line.paperSize = cellText(row, SizeColumn);
+        line.copiesText = cellText(row, CopiesColumn);
+        line.unitPriceText = cellText(row, UnitPriceColumn);
+        line.binding = rowBinding(row);
+        line.lineAmount = quoteRowAmount(line, activeProfile, snapshot.duplex, format);
+        snapshot.rows.append(line);
+    }
+    return snapshot;
+}
