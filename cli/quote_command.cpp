@@ -19,7 +19,7 @@ bool takeValue(const QStringList &arguments, int &i, const QString &name, QStrin
     const QString &argument = arguments.at(i);
     if (argument.startsWith(name + QLatin1Char('='))) {
         value = argument.mid(name.size() + 1);
-    } else if (i + 1 < arguments.size()) {
+    } else if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1Char('-'))) {
         value = arguments.at(++i);
     } else {
         error = QStringLiteral("%1 needs a value").arg(name);

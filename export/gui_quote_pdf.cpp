@@ -29,6 +29,9 @@ QuotePdfResult writeQuotePdf(const QString &html, const QLocale &locale, const Q
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(usesLetterPaper(locale) ? QPageSize::Letter : QPageSize::A4));
         writer.setCreator(QStringLiteral("Orvanta"));
+        // The style sheet sizes text in CSS pixels, which the document takes as device pixels: at
+        // the writer's default 1200 dpi they would print a few points high.
+        writer.setResolution(96);
         QTextDocument document;
         document.setHtml(html);
         document.print(&writer);
