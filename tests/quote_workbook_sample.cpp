@@ -22,11 +22,9 @@ int main(int argc, char **argv)
     profile.taxRate = 13;
     profile.setupFee = profile.volumeThreshold = 2;
     profile.volumeDiscountPercent = profile.quoteDiscountPercent = 5;
-    profile.bindingPrices.insert(QStringLiteral("saddleStitch"), 1.5);
-    profile.sellerName = QStringLiteral("Print & <Co>");
     const QStringList samples[] = {{args.value(4, "A & B <1> %1.pdf"), "12", "A4", "3", "cornerStaple"},
                                    {"报价 \"%2\".docx", "5", "Letter", "abc", "none"},
-                                   {"scan.png", "1", "A3 横向", "2", "saddleStitch"}};
+                                   {"scan.png", "1", "A3 横向", "2", "cornerStaple"}};
     QJsonArray rows;
     for (int i = 0; i < qBound(0, args.value(3).toInt(), 3); ++i) {
         const QStringList &s = samples[i];
