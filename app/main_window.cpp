@@ -77,9 +77,6 @@ void MainWindow::showPriceSettings()
     // The price settings dialog is not part of this build yet; its button stays disabled.
 }
 
-void MainWindow::exportExcel()
-{}
-
 void MainWindow::changeLanguage(int index)
 {
     if (!languageCombo || index < 0)

@@ -46,7 +46,7 @@ public:
     const PriceProfile &currentProfile() const { return activeProfile; }
     int pendingAnalysisCount() const { return pendingAnalyses; }
 
-    // Quote export: the rows, profile and print mode as the exports read them.
+    // Quote export: the rows, profile and print mode as both exports read them at the moment of export.
     QuoteSnapshot quoteSnapshot() const;
     QString buildQuoteHtml() const;
     QString makeQuoteNumber() const;

@@ -221,8 +221,6 @@ QWidget *MainWindow::buildBottomBar()
     pdfAction->setObjectName(QStringLiteral("exportPdfAction"));
     QAction *excelAction = exportMenu->addAction(tr("导出 Excel 明细"));
     excelAction->setObjectName(QStringLiteral("exportExcelAction"));
-    // Enabled once the workbook export is part of the program.
-    excelAction->setEnabled(false);
     connect(pdfAction, &QAction::triggered, this, &MainWindow::exportQuotePdf);
     connect(excelAction, &QAction::triggered, this, &MainWindow::exportExcel);
     connect(exportButton, &QPushButton::clicked, this, [this] {

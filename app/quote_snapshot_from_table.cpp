@@ -13,7 +13,7 @@ QuoteSnapshot MainWindow::quoteSnapshot() const
 {
     QuoteSnapshot snapshot;
     snapshot.profile = activeProfile;
-    snapshot.profileName = profileCombo->currentText();
+    snapshot.profileName = profileCombo ? profileCombo->currentText() : QString();
     snapshot.customBindingMethods = customBindingMethods;
     snapshot.duplex = isDuplex();
     snapshot.createdAt = QDateTime::currentDateTime();

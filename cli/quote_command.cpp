@@ -7,6 +7,7 @@
 #include "export/gui_quote_pdf.h"
 #include "export/quote_html.h"
 #include "export/quote_lines.h"
+#include "export/quote_workbook.h"
 #include "pricing/regional_format.h"
 
 #include <QDateTime>
@@ -150,9 +151,12 @@ int runQuoteCommand(const QuoteOptions &options, FILE *out, FILE *err)
         }
     }
     if (!options.xlsxPath.isEmpty()) {
-        std::fprintf(err, "orvanta-cli: %s not written: this build has no workbook export\n",
-                     qPrintable(options.xlsxPath));
-        status = 1;
+        const WorkbookResult workbook = writeQuoteWorkbook(snapshot, options.xlsxPath);
+        if (workbook.status != WorkbookStatus::Written) {
+            std::fprintf(err, "orvanta-cli: %s not written: %s\n", qPrintable(options.xlsxPath),
+                         qPrintable(workbook.errorText));
+            status = 1;
+        }
     }
     return status;
 }

@@ -37,8 +37,9 @@ cp "$data/pdf/a4-then-a3.pdf" "$tmp/in/${names[1]}"
 cp "$data/pdf/five-pages.pdf" "$tmp/in/${names[2]}"
 
 # Title, seller, customer, file names, every amount and the total, as text on Letter paper.
-"$cli" quote --profile "Shop US" --binding cornerStaple --copies 2 --pdf "$tmp/us.pdf" "$tmp/in" >"$tmp/us.txt" 2>/dev/null ||
-    fail "quote with --pdf must succeed"
+"$cli" quote --profile "Shop US" --binding cornerStaple --copies 2 --pdf "$tmp/us.pdf" --xlsx "$tmp/us.xlsx" "$tmp/in" \
+    >"$tmp/us.txt" 2>/dev/null || fail "quote with --pdf and --xlsx must succeed"
+unzip -tq "$tmp/us.xlsx" >/dev/null || fail "--xlsx must write a sound workbook"
 pdfinfo "$tmp/us.pdf" | grep -q "Page size:.*(letter)" || fail "en_US must print on Letter"
 pdftotext -raw "$tmp/us.pdf" "$tmp/us.pdf.txt"
 python3 - "$tmp/us.pdf.txt" "$tmp/us.txt" "${names[@]}" <<'PY' || failures=$((failures + 1))
@@ -69,7 +70,7 @@ done
 [ -e "$tmp/bad.pdf" ] && fail "a missing input must write nothing"
 
 # Unwritable targets exit 1 and leave an existing file as it was: a folder that takes no file,
-# and a disk that fills up half-way. Root ignores permissions, so both are small mounts then.
+# and a full disk. Root ignores permissions, so both are small mounts then.
 mkdir -p "$tmp/ro" "$tmp/full"
 echo "old quotation" >"$tmp/ro/q.pdf"
 if [ "$(id -u)" -eq 0 ]; then
@@ -78,14 +79,16 @@ if [ "$(id -u)" -eq 0 ]; then
 else
     chmod a-w "$tmp/ro"
 fi
-echo "old quotation" >"$tmp/full/q.pdf" 2>/dev/null
+echo "old quotation" >"$tmp/full/q.pdf" 2>/dev/null && dd if=/dev/zero of="$tmp/full/filler" bs=1k 2>/dev/null
 for target in "$tmp/ro/q.pdf" "$tmp/full/q.pdf"; do
     [ "$(cat "$target" 2>/dev/null)" = "old quotation" ] || { echo "SKIP: cannot prepare $target"; continue; }
-    "$cli" quote --pdf "$target" "$tmp/in" >/dev/null 2>"$tmp/err"
-    [ $? -eq 1 ] || fail "$target: an unwritable target must exit 1"
-    grep -q "not written" "$tmp/err" || fail "$target: the failure must be named"
-    [ "$(cat "$target")" = "old quotation" ] || fail "$target: the existing file must stay intact"
-    [ "$(ls "$(dirname "$target")")" = "q.pdf" ] || fail "$target: no temporary file may stay behind"
+    for option in --pdf --xlsx; do
+        "$cli" quote $option "$target" "$tmp/in" >/dev/null 2>"$tmp/err"
+        [ $? -eq 1 ] || fail "$option $target: an unwritable target must exit 1"
+        grep -q "not written" "$tmp/err" || fail "$option $target: the failure must be named"
+        [ "$(cat "$target")" = "old quotation" ] || fail "$option $target: the existing file must stay intact"
+        [ "$(ls "$(dirname "$target")" | grep -v filler)" = "q.pdf" ] || fail "$option $target: no temporary file may stay behind"
+    done
 done
 [ "$(id -u)" -eq 0 ] || chmod u+w "$tmp/ro"
 
