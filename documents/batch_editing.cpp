@@ -14,14 +14,20 @@
 
 #include <algorithm>
 
+// The table selects whole rows, so the rows of the selection ranges are the selected rows; asking
+// the selection model for fully selected rows checks every column of every row instead.
 QList<int> MainWindow::selectedRowsAscending() const
 {
+    QList<bool> selected(documentTable->rowCount(), false);
+    for (const QItemSelectionRange &range : documentTable->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            selected[row] = true;
+    }
     QList<int> rows;
-    const QModelIndexList selected = documentTable->selectionModel()->selectedRows();
-    rows.reserve(selected.size());
-    for (const QModelIndex &index : selected)
-        rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
+    for (int row = 0; row < selected.size(); ++row) {
+        if (selected.at(row))
+            rows.append(row);
+    }
     return rows;
 }
 

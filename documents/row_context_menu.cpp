@@ -25,7 +25,7 @@ void MainWindow::showRowContextMenu(const QPoint &position)
     QItemSelectionModel *selection = documentTable->selectionModel();
     if (!selection->isRowSelected(row, QModelIndex()))
         selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    const int count = int(selection->selectedRows().size());
+    const int count = int(selectedRowsAscending().size());
     const QString path = documentPathAt(row);
     // Results that arrive while the menu is open may re-sort the rows; the clicked document is
     // followed rather than its old row number.
