@@ -55,6 +55,7 @@ void MainWindow::buildUi()
     QTimer::singleShot(0, this, [this] {
         fitComboWidth(colorModeCombo);
         fitComboWidth(bindingCombo);
+        fitComboWidth(printModeCombo);
         if (QWidget *topBar = findChild<QWidget *>(QStringLiteral("topBar")); topBar && topBar->layout()) {
             topBar->layout()->invalidate();
             topBar->layout()->activate();
@@ -108,6 +109,8 @@ QWidget *MainWindow::buildTopBar()
     printModeCombo->addItem(tr("双面"), QStringLiteral("duplex"));
     printModeCombo->setCurrentIndex(std::max(0, printModeCombo->findData(readPrintMode(QSettings()))));
     printModeCombo->setToolTip(tr("双面打印时使用当前价格角色的双面价格系数"));
+    // Its own minimum is too small for the stylesheet's padding once the window is at its minimum.
+    fitComboWidth(printModeCombo);
     row->addWidget(printModeCombo);
 
     row->addWidget(new QLabel(tr("份数"), topBar));
@@ -129,12 +132,17 @@ QWidget *MainWindow::buildTopBar()
     auto *clearButton = new QPushButton(tr("清空"), topBar);
     clearButton->setObjectName(QStringLiteral("dangerButton"));
     row->addWidget(clearButton);
+    // The stylesheet's font decides the widths; polish now so that the window starts wide enough.
+    topBar->ensurePolished();
+    for (QComboBox *combo : {colorModeCombo, bindingCombo, printModeCombo})
+        fitComboWidth(combo);
     new MinimumWidthFollower(topBar, this, MinimumWindowSize.width());
 
     connect(colorModeCombo, &QComboBox::currentTextChanged, this, [this] { fitComboWidth(colorModeCombo); });
     connect(colorModeCombo, &QComboBox::currentIndexChanged, this, [this] { applyColorModeToAllRows(); });
     connect(bindingCombo, &QComboBox::currentTextChanged, this, [this] { fitComboWidth(bindingCombo); });
     connect(bindingCombo, &QComboBox::currentIndexChanged, this, [this] { applyBindingToAllRows(); });
+    connect(printModeCombo, &QComboBox::currentTextChanged, this, [this] { fitComboWidth(printModeCombo); });
     connect(printModeCombo, &QComboBox::currentIndexChanged, this, [this] {
         QSettings settings;
         writePrintMode(settings, printModeCombo->currentData().toString());
