@@ -98,16 +98,20 @@ void MainWindow::applyQueuedResults()
     for (int row = documentTable->rowCount() - 1; row >= 0; --row)
         rowByPath.insert(documentPathAt(row), row); // lowest row wins
 
+    QSet<QString> sizeTexts;
     {
         const QSignalBlocker blocker(documentTable);
         const ColumnResizeFreeze freeze(documentTable);
         for (const DocumentInfo &info : std::as_const(results)) {
             --pendingAnalyses;
             const int row = rowByPath.value(info.filePath, -1);
-            if (row >= 0)
+            if (row >= 0) {
                 writeAnalysisResult(row, info);
+                sizeTexts.insert(cellText(row, SizeColumn));
+            }
         }
     }
+    raiseSizeColumnWidth(sizeTexts);
     recalculate();
     if (sortColumn >= 0)
         applySort(sortColumn, sortOrder);

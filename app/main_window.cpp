@@ -25,7 +25,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     legacyDocPool.setMaxThreadCount(2);
 
     setWindowTitle(tr("Orvanta v%1 - 文档打印核价").arg(QLatin1String("1.0.1")));
-    setMinimumSize(760, 520);
+    setMinimumSize(MinimumWindowSize);
     resize(990, 552);
     setAcceptDrops(true);
 
@@ -35,6 +35,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     }
     buildUi();
     documentTable->viewport()->installEventFilter(this);
+    connect(documentTable, &QTableWidget::customContextMenuRequested, this,
+            [this](const QPoint &position) { showRowContextMenu(position); });
+    connect(documentTable, &QTableWidget::cellClicked, this,
+            [this](int row, int column) { showCellChoiceMenu(row, column); });
     openDatabase();
     loadPriceSettings();
     recalculate();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/document_info.h"
+#include "documents/desktop_launcher.h"
 #include "pricing/price_profile.h"
 
 #include <QHash>
@@ -51,6 +52,9 @@ public:
     QString buildQuoteHtml() const;
     QString makeQuoteNumber() const;
 
+    // The desktop calls behind "open file" and "show in folder"; tests put in their own.
+    void setDesktopLauncher(const DesktopLauncher &launcher) { desktopLauncher = launcher; }
+
 public Q_SLOTS:
     void addPaths(const QStringList &paths);
     void showPriceSettings();
@@ -68,6 +72,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    static constexpr QSize MinimumWindowSize{760, 520};
+    static constexpr int MaximumChoiceComboWidth = 180;
+
     // Widget tree.
     void buildUi();
     QWidget *buildTopBar();
@@ -77,6 +84,7 @@ private:
     void fitComboWidth(QComboBox *combo);
     void fitChoiceColumns();
     void raiseChoiceColumnWidths(int row);
+    void raiseSizeColumnWidth(const QSet<QString> &sizeTexts);
     void setEmptyHintVisible(bool visible);
     void placeEmptyHint();
 
@@ -90,6 +98,18 @@ private:
     void removeSelectedDocuments();
     void forgetDocumentPaths(const QStringList &paths);
     QTableWidgetItem *makeItem(const QString &text, Qt::Alignment alignment, bool editable) const;
+
+    // Row context menu, cell choice popup and batch editing of the selected rows.
+    void showRowContextMenu(const QPoint &position);
+    void showCellChoiceMenu(int row, int column);
+    void openDocument(const QString &path);
+    void showInFolder(const QString &path);
+    QList<int> selectedRowsAscending() const;
+    void setSelectedRowsColorMode(const QString &key);
+    void setSelectedRowsBinding(const QString &key);
+    void setSelectedRowsText(int column, const QString &text);
+    void askSelectedRowsCopies(int clickedRow, int count);
+    void askSelectedRowsUnitPrice(int clickedRow, int count);
 
     // Sorting.
     void showSortMenu(int column);
@@ -128,6 +148,7 @@ private:
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
     int nameSortAttribute = 0;
     bool legacyDocNoticeShown = false;
+    DesktopLauncher desktopLauncher = systemDesktopLauncher();
 
     QList<DocumentInfo> queuedResults;
     bool resultFlushScheduled = false;

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "app/eliding_combo_box.h"
+#include "app/minimum_width_follower.h"
 #include "documents/document_columns.h"
 #include "documents/page_loading_indicator.h"
 #include "pricing/regional_format.h"
@@ -53,6 +55,7 @@ void MainWindow::buildUi()
     QTimer::singleShot(0, this, [this] {
         fitComboWidth(colorModeCombo);
         fitComboWidth(bindingCombo);
+        fitComboWidth(printModeCombo);
         if (QWidget *topBar = findChild<QWidget *>(QStringLiteral("topBar")); topBar && topBar->layout()) {
             topBar->layout()->invalidate();
             topBar->layout()->activate();
@@ -73,14 +76,14 @@ QWidget *MainWindow::buildTopBar()
     outer->addLayout(row);
 
     row->addWidget(new QLabel(tr("价格角色"), topBar));
-    profileCombo = new QComboBox(topBar);
+    profileCombo = new ElidingComboBox(topBar);
     profileCombo->setObjectName(QStringLiteral("profileCombo"));
     profileCombo->setMinimumWidth(90);
     profileCombo->setMaximumWidth(140);
     row->addWidget(profileCombo);
 
     row->addWidget(new QLabel(tr("颜色"), topBar));
-    colorModeCombo = new QComboBox(topBar);
+    colorModeCombo = new ElidingComboBox(topBar);
     colorModeCombo->setObjectName(QStringLiteral("colorModeCombo"));
     for (const QString &key : colorModeKeys())
         colorModeCombo->addItem(colorModeLabel(key), key);
@@ -90,7 +93,7 @@ QWidget *MainWindow::buildTopBar()
     row->addWidget(colorModeCombo);
 
     row->addWidget(new QLabel(tr("装订"), topBar));
-    bindingCombo = new QComboBox(topBar);
+    bindingCombo = new ElidingComboBox(topBar);
     bindingCombo->setObjectName(QStringLiteral("bindingCombo"));
     for (const QString &key : bindingKeys(customBindingMethods))
         bindingCombo->addItem(bindingLabel(key, customBindingMethods), key);
@@ -100,12 +103,14 @@ QWidget *MainWindow::buildTopBar()
     row->addWidget(bindingCombo);
 
     row->addWidget(new QLabel(tr("单双面"), topBar));
-    printModeCombo = new QComboBox(topBar);
+    printModeCombo = new ElidingComboBox(topBar);
     printModeCombo->setObjectName(QStringLiteral("printModeCombo"));
     printModeCombo->addItem(tr("单面"), QStringLiteral("simplex"));
     printModeCombo->addItem(tr("双面"), QStringLiteral("duplex"));
     printModeCombo->setCurrentIndex(std::max(0, printModeCombo->findData(readPrintMode(QSettings()))));
     printModeCombo->setToolTip(tr("双面打印时使用当前价格角色的双面价格系数"));
+    // Its own minimum is too small for the stylesheet's padding once the window is at its minimum.
+    fitComboWidth(printModeCombo);
     row->addWidget(printModeCombo);
 
     row->addWidget(new QLabel(tr("份数"), topBar));
@@ -127,11 +132,17 @@ QWidget *MainWindow::buildTopBar()
     auto *clearButton = new QPushButton(tr("清空"), topBar);
     clearButton->setObjectName(QStringLiteral("dangerButton"));
     row->addWidget(clearButton);
+    // The stylesheet's font decides the widths; polish now so that the window starts wide enough.
+    topBar->ensurePolished();
+    for (QComboBox *combo : {colorModeCombo, bindingCombo, printModeCombo})
+        fitComboWidth(combo);
+    new MinimumWidthFollower(topBar, this, MinimumWindowSize.width());
 
     connect(colorModeCombo, &QComboBox::currentTextChanged, this, [this] { fitComboWidth(colorModeCombo); });
     connect(colorModeCombo, &QComboBox::currentIndexChanged, this, [this] { applyColorModeToAllRows(); });
     connect(bindingCombo, &QComboBox::currentTextChanged, this, [this] { fitComboWidth(bindingCombo); });
     connect(bindingCombo, &QComboBox::currentIndexChanged, this, [this] { applyBindingToAllRows(); });
+    connect(printModeCombo, &QComboBox::currentTextChanged, this, [this] { fitComboWidth(printModeCombo); });
     connect(printModeCombo, &QComboBox::currentIndexChanged, this, [this] {
         QSettings settings;
         writePrintMode(settings, printModeCombo->currentData().toString());
@@ -182,11 +193,12 @@ void MainWindow::buildDocumentTable()
     connect(documentTable, &QTableWidget::cellChanged, this,
             [this](int row, int column) { validateEditedCell(row, column); });
 
-    emptyHintLabel =
-        new QLabel(tr("把文档、图片或文件夹拖到这里即可开始\n支持 JPG、PNG、BMP、GIF、WebP、TIFF"),
-                   documentTable->viewport());
+    emptyHintLabel = new QLabel(tr("把文档、图片或文件夹拖到这里即可开始\n支持 PDF、Word（DOC、DOCX）、WPS "
+                                   "文档和 JPG、PNG、BMP、GIF、WebP、TIFF 图片"),
+                                documentTable->viewport());
     emptyHintLabel->setObjectName(QStringLiteral("muted"));
     emptyHintLabel->setAlignment(Qt::AlignCenter);
+    emptyHintLabel->setWordWrap(true);
     emptyHintLabel->setGeometry(0, 0, documentTable->viewport()->width(), 220);
     emptyHintLabel->show();
     fitChoiceColumns();
@@ -259,7 +271,9 @@ void MainWindow::fitComboWidth(QComboBox *combo)
     const QFontMetrics metrics(combo->font());
     const QString text = combo->currentText();
     const int width = std::max(metrics.boundingRect(text).width(), metrics.horizontalAdvance(text));
-    combo->setMinimumWidth(width + 42);
+    // A very long name (custom binding methods have no length limit) is cut with an ellipsis
+    // instead of pushing the window wider without bound.
+    combo->setMinimumWidth(std::min(width + 42, MaximumChoiceComboWidth));
     combo->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     combo->updateGeometry();
 }

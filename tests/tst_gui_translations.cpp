@@ -160,7 +160,8 @@ void GuiTranslationsTest::windowShowsTheLanguage()
         QVERIFY(exportButton->text().endsWith(QStringLiteral(" ▾")));
         QCOMPARE(child<QLabel>(window, "muted")->text(),
                  translated("MainWindow",
-                            "把文档、图片或文件夹拖到这里即可开始\n支持 JPG、PNG、BMP、GIF、WebP、TIFF"));
+                            "把文档、图片或文件夹拖到这里即可开始\n支持 PDF、Word（DOC、DOCX）、WPS "
+                            "文档和 JPG、PNG、BMP、GIF、WebP、TIFF 图片"));
         saveScreenshot(&window, QStringLiteral("translated-%1-empty").arg(code));
 
         // Rows show translated colour and binding names, and the analyser's landscape suffix.

@@ -1,253 +1,274 @@
+#include "analysis/paper_size.h"
 #include "pricing/line_pricing.h"
 #include "pricing/price_profile.h"
+#include "pricing/quote_totals.h"
 #include "pricing/regional_format.h"
 #include "support/guiless_test_main.h"
 #include "support/test_translator.h"
+#include "table_row.h"
 
+#include <QRegularExpression>
+
+#include <cmath>
 #include <functional>
 #include <limits>
 
-Q_DECLARE_METATYPE(LineInputs)
-
 namespace {
-const double notANumber = std::numeric_limits<double>::quiet_NaN();
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+PriceProfile profile(const QString &localeName, const QString &currency = QStringLiteral("EUR"))
+{
+    PriceProfile p;
+    p.localeName = localeName;
+    p.currencyCode = currency;
+    return p;
 }
 
+double points(double mm)
+{
+    return mm * 72 / 25.4;
+}
+
+} // namespace
+
+// Prices, totals, money texts and paper sizes. Runs with Icelandic as the system locale: decimal
+// comma, and ISK has no minor unit.
 class TestPricing : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void profileEqualityComparesEveryField();
-    void bindingFee_data();
-    void bindingFee();
-    void labelsAndKeys();
-    void translatedLabels();
-    void pageSlot_data();
-    void pageSlot();
-    void counts_data();
-    void counts();
-    void lineAmount_data();
-    void lineAmount();
-    void unitPriceText_data();
-    void unitPriceText();
+    void labels();
+    void lineInputs();
+    void totals();
+    void money();
+    void paperSize();
 };
 
 // The storage round trip relies on == to notice a field that was not saved.
 void TestPricing::profileEqualityComparesEveryField()
 {
-    const QList<std::function<void(PriceProfile &)>> changes = {
-        [](PriceProfile &p) { p.pagePrices[ColorLaser][SlotTabloid] = 1; },
-        [](PriceProfile &p) { p.binding = 1; },
-        [](PriceProfile &p) { p.bindingPrices.insert(QStringLiteral("none"), 0); },
-        [](PriceProfile &p) { p.localeName = QStringLiteral("de_DE"); },
-        [](PriceProfile &p) { p.currencyCode = QStringLiteral("EUR"); },
-        [](PriceProfile &p) { p.taxRate = 1; },
-        [](PriceProfile &p) { p.pricesIncludeTax = true; },
-        [](PriceProfile &p) { p.paperStockDescription = QStringLiteral("x"); },
-        [](PriceProfile &p) { p.duplexMultiplier = 2; },
-        [](PriceProfile &p) { p.setupFee = 1; },
-        [](PriceProfile &p) { p.minimumCharge = 1; },
-        [](PriceProfile &p) { p.volumeThreshold = 1; },
-        [](PriceProfile &p) { p.volumeDiscountPercent = 1; },
-        [](PriceProfile &p) { p.quoteDiscountPercent = 1; },
-        [](PriceProfile &p) { p.roundingIncrement = 1; },
-        [](PriceProfile &p) { p.sellerName = QStringLiteral("x"); },
-        [](PriceProfile &p) { p.sellerContact = QStringLiteral("x"); },
-        [](PriceProfile &p) { p.sellerAddress = QStringLiteral("x"); },
-        [](PriceProfile &p) { p.taxIdentifier = QStringLiteral("x"); },
-        [](PriceProfile &p) { p.customerName = QStringLiteral("x"); },
-        [](PriceProfile &p) { p.customerContact = QStringLiteral("x"); },
-        [](PriceProfile &p) { p.quoteValidityDays = 1; },
-        [](PriceProfile &p) { p.paymentTerms = QStringLiteral("x"); },
-    };
+    using P = PriceProfile &;
+    // clang-format off
+    const QList<std::function<void(P)>> changes = {
+        [](P p) { p.pagePrices[ColorLaser][SlotTabloid] = 1; }, [](P p) { p.binding = 1; },
+        [](P p) { p.bindingPrices.insert("none", 0); }, [](P p) { p.localeName = "de"; },
+        [](P p) { p.currencyCode = "EUR"; }, [](P p) { p.taxRate = 1; }, [](P p) { p.pricesIncludeTax = true; },
+        [](P p) { p.paperStockDescription = "x"; }, [](P p) { p.duplexMultiplier = 2; }, [](P p) { p.setupFee = 1; },
+        [](P p) { p.minimumCharge = 1; }, [](P p) { p.volumeThreshold = 1; }, [](P p) { p.volumeDiscountPercent = 1; },
+        [](P p) { p.quoteDiscountPercent = 1; }, [](P p) { p.roundingIncrement = 1; }, [](P p) { p.sellerName = "x"; },
+        [](P p) { p.sellerContact = "x"; }, [](P p) { p.sellerAddress = "x"; }, [](P p) { p.taxIdentifier = "x"; },
+        [](P p) { p.customerName = "x"; }, [](P p) { p.customerContact = "x"; }, [](P p) { p.paymentTerms = "x"; },
+        [](P p) { p.quoteValidityDays = 1; }};
+    // clang-format on
     QVERIFY(PriceProfile() == PriceProfile());
     for (qsizetype i = 0; i < changes.size(); ++i) {
         PriceProfile changed;
         changes.at(i)(changed);
-        QVERIFY2(changed != PriceProfile(),
-                 qPrintable(QStringLiteral("field change %1 not compared").arg(i)));
+        QVERIFY2(changed != PriceProfile(), qPrintable(QString::number(i)));
     }
 }
 
-void TestPricing::bindingFee_data()
+// Custom labels come from the profile, built-in ones are translated in their context; the stored
+// default profile name never is.
+void TestPricing::labels()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("storedKey");
-    QTest::addColumn<double>("storedFee");
-    QTest::addColumn<double>("expected");
-    const auto row = [](const char *name, const char *key, const char *storedKey, double stored,
-                        double expected) {
-        QTest::newRow(name) << QString(key) << QString(storedKey) << stored << expected;
-    };
-    row("corner staple falls back to binding", "cornerStaple", "", 0.0, 0.2);
-    row("stored corner staple fee wins even at 0", "cornerStaple", "cornerStaple", 0.0, 0.0);
-    row("none is free even if stored", "none", "none", 3.0, 0.0);
-    row("stored custom fee", "custom:a1", "custom:a1", 2.5, 2.5);
-    row("unknown custom key", "custom:gone", "", 0.0, 0.0);
-    row("negative stored fee counts as 0", "doubleStaple", "doubleStaple", -1.0, 0.0);
-    row("NaN stored fee counts as 0", "doubleStaple", "doubleStaple", notANumber, 0.0);
-    row("infinite stored fee counts as 0", "doubleStaple", "doubleStaple",
-        std::numeric_limits<double>::infinity(), 0.0);
-}
-
-void TestPricing::bindingFee()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, storedKey);
-    QFETCH(double, storedFee);
-    PriceProfile profile;
-    if (!storedKey.isEmpty())
-        profile.bindingPrices.insert(storedKey, storedFee);
-    QTEST(bindingFeeFor(profile, key), "expected");
-}
-
-void TestPricing::labelsAndKeys()
-{
-    const CustomBindingMap custom = {{QStringLiteral("custom:a"), QStringLiteral("Zeta")},
-                                     {QStringLiteral("custom:b"), QStringLiteral("Alpha")},
-                                     {QStringLiteral("custom:empty"), QString()}};
-    const QStringList keys = bindingKeys(custom);
-    QCOMPARE(keys.size(), 11);
-    QCOMPARE(keys.first(), QStringLiteral("none"));
-    QCOMPARE(keys.mid(7), QStringList({"coilBinding", "custom:a", "custom:b", "custom:empty"}));
-
-    QCOMPARE(bindingLabel(QStringLiteral("custom:b"), custom), QStringLiteral("Alpha"));
-    QCOMPARE(bindingLabel(QStringLiteral("custom:empty"), custom), QString());
-    QCOMPARE(bindingLabel(QStringLiteral("custom:gone"), custom), QStringLiteral("无装订"));
-
-    QCOMPARE(colorModeIndex(QStringLiteral("LaserColor")), ColorBlackWhite);
-    QCOMPARE(colorModeIndex(QStringLiteral("laserColor")), ColorLaser);
-    QCOMPARE(colorModeLabel(QString()), QStringLiteral("黑白"));
-}
-
-// Labels are translated for display; the stored name of the default profile never is.
-void TestPricing::translatedLabels()
-{
-    const TestTranslator translator({{"MainWindow/激光彩", "Laser Color"},
-                                     {"MainWindow/角钉", "Corner staple"},
-                                     {"MainWindow/通用", "General"}});
-    QCOMPARE(colorModeLabel(QStringLiteral("laserColor")), QStringLiteral("Laser Color"));
-    QCOMPARE(bindingLabel(QStringLiteral("cornerStaple"), {}), QStringLiteral("Corner staple"));
+    const CustomBindingMap custom = {{"custom:b", "Alpha"}, {"custom:empty", QString()}};
+    QCOMPARE(bindingKeys(custom).mid(7), QStringList({"coilBinding", "custom:b", "custom:empty"}));
+    QCOMPARE(bindingLabel("custom:b", custom), QStringLiteral("Alpha"));
+    QCOMPARE(bindingLabel("custom:empty", custom), QString());
+    QCOMPARE(bindingLabel("custom:gone", custom), QStringLiteral("无装订"));
+    QCOMPARE(colorModeIndex("LaserColor"), ColorBlackWhite);
+    // clang-format off
+    const TestTranslator translator({{"MainWindow/激光彩", "Laser Color"}, {"MainWindow/角钉", "Corner staple"},
+                                     {"MainWindow/通用", "General"}, {"DocumentAnalyzer/ 横向", " Landscape"}});
+    // clang-format on
+    QCOMPARE(colorModeLabel("laserColor"), QStringLiteral("Laser Color"));
+    QCOMPARE(bindingLabel("cornerStaple", {}), QStringLiteral("Corner staple"));
     QCOMPARE(profileDisplayName(defaultProfileName()), QStringLiteral("General"));
-    QCOMPARE(profileDisplayName(QStringLiteral("Shop")), QStringLiteral("Shop"));
     QCOMPARE(defaultProfileName(), QStringLiteral("通用"));
+    QCOMPARE(paperSizeLabel(841.89, 595.28), QStringLiteral("A4 Landscape"));
 }
 
-void TestPricing::pageSlot_data()
+// The cells of a line: paper-size slot, page and copy counts, binding fee, and the line amount.
+void TestPricing::lineInputs()
 {
-    QTest::addColumn<QString>("paperSize");
-    QTest::addColumn<int>("slot");
-    QTest::newRow("landscape suffix ignored") << "A4 横向" << int(SlotA4);
-    QTest::newRow("lower case") << "a4" << int(SlotA4);
-    QTest::newRow("JIS-B5 prices as B5") << "JIS-B5" << int(SlotB5);
-    QTest::newRow("JIS-B4 lower case prices as B4") << "jis-b4" << int(SlotB4);
-    QTest::newRow("A0") << "A0" << int(SlotA0);
-    QTest::newRow("Letter") << "Letter" << int(SlotLetter);
-    QTest::newRow("Legal landscape") << "Legal 横向" << int(SlotLegal);
-    QTest::newRow("Tabloid") << "Tabloid" << int(SlotTabloid);
-    QTest::newRow("unknown name") << "A6" << int(SlotOther);
-    QTest::newRow("millimetre text") << "100×150 mm" << int(SlotOther);
-    QTest::newRow("empty") << "" << int(SlotOther);
-    QTest::newRow("leading space gives an empty first word") << " A4" << int(SlotOther);
+    // clang-format off
+    const struct { const char *text; int slot, pages, copies; } texts[] = {
+        {"A4 横向", SlotA4, 0, 1}, {"jis-b4", SlotB4, 0, 1}, {"JIS-B5", SlotB5, 0, 1}, {" A4", SlotOther, 0, 1},
+        {"0", SlotOther, 0, 1}, {"2", SlotOther, 2, 2}, {"-5", SlotOther, 0, 1}, {"2.5", SlotOther, 0, 1},
+        {"2147483648", SlotOther, 0, 1}};
+    // clang-format on
+    for (const auto &t : texts) {
+        ROW_COMPARE(t.text, int(pageSlotFor(t.text)), t.slot);
+        ROW_COMPARE(t.text, pageCountFromText(t.text), t.pages);
+        ROW_COMPARE(t.text, copiesFromText(t.text), t.copies);
+    }
+
+    // Stored fees (NaN: none stored); corner staple falls back to the profile's binding fee of 0.2.
+    // clang-format off
+    const struct { const char *key; double stored, fee; } fees[] = {
+        {"cornerStaple", kNaN, 0.2}, {"cornerStaple", 0, 0}, {"none", 3, 0}, {"doubleStaple", -1, 0},
+        {"doubleStaple", kInf, 0}};
+    // clang-format on
+    for (const auto &f : fees) {
+        PriceProfile profile;
+        if (!std::isnan(f.stored))
+            profile.bindingPrices.insert(f.key, f.stored);
+        ROW_COMPARE(f.key, bindingFeeFor(profile, f.key), f.fee);
+    }
+
+    // clang-format off
+    const struct { const char *name; LineInputs line; bool duplex; double multiplier; const char *locale; double amount; }
+    lines[] = {
+        {"pages still being detected", {"", "3", "0.05", "cornerStaple"}, false, 1, "C", 0.6},
+        {"duplex multiplier", {"10", "2", "0.10", "none"}, true, 1.6, "C", 3.2},
+        {"duplex multiplier NaN", {"10", "1", "0.10", "cornerStaple"}, true, kNaN, "C", 0.2},
+        {"binding fee per copy, not per page", {"7", "4", "0.5", "cornerStaple"}, true, 2, "C", 28.8},
+        {"copies 0 count as 1", {"10", "0", "0.10", "none"}, false, 1, "C", 1.0},
+        {"German decimal comma", {"10", "1", "0,15", "none"}, false, 1, "de_DE", 1.5},
+        {"German falls back to the C locale", {"10", "1", "0.15", "none"}, false, 1, "de_DE", 1.5},
+        {"negative unit price", {"10", "1", "-0.5", "cornerStaple"}, false, 1, "C", 0.2},
+        {"infinite unit price", {"10", "1", "inf", "none"}, false, 1, "C", 0.0}};
+    // clang-format on
+    for (const auto &l : lines) {
+        PriceProfile profile = ::profile(l.locale);
+        profile.duplexMultiplier = l.multiplier;
+        ROW_COMPARE(l.name, lineAmount(l.line, profile, l.duplex), l.amount);
+        ROW_COMPARE(l.name, lineAmount(l.line, profile, l.duplex, MoneyFormat(profile)), l.amount);
+    }
+    PriceProfile german = profile("de_DE");
+    pagePriceTable(german, "inkjetColor")[SlotA4] = 1.25;
+    QCOMPARE(unitPriceText(german, "A4 横向", "inkjetColor"), QStringLiteral("1,25"));
+    QCOMPARE(unitPriceText(german, "A4", "blackWhite"), QStringLiteral("0,05"));
 }
 
-void TestPricing::pageSlot()
+void TestPricing::totals()
 {
-    QFETCH(QString, paperSize);
-    QTEST(int(pageSlotFor(paperSize)), "slot");
-}
-
-void TestPricing::counts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("pages");
-    QTest::addColumn<int>("copies");
-    QTest::newRow("empty") << "" << 0 << 1;
-    QTest::newRow("zero") << "0" << 0 << 1;
-    QTest::newRow("one") << "1" << 1 << 1;
-    QTest::newRow("two") << "2" << 2 << 2;
-    QTest::newRow("negative") << "-5" << 0 << 1;
-    QTest::newRow("letters") << "abc" << 0 << 1;
-    QTest::newRow("decimal") << "2.5" << 0 << 1;
-    QTest::newRow("beyond 32 bits") << "2147483648" << 0 << 1;
-    QTest::newRow("largest int") << "2147483647" << 2147483647 << 2147483647;
-}
-
-void TestPricing::counts()
-{
-    QFETCH(QString, text);
-    QTEST(pageCountFromText(text), "pages");
-    QTEST(copiesFromText(text), "copies");
-}
-
-void TestPricing::lineAmount_data()
-{
-    QTest::addColumn<LineInputs>("line");
-    QTest::addColumn<bool>("duplex");
-    QTest::addColumn<double>("duplexMultiplier");
-    QTest::addColumn<QString>("localeName");
-    QTest::addColumn<double>("expected");
-    const auto row = [](const char *name, LineInputs line, bool duplex, double multiplier, const char *locale,
-                        double expected) {
-        QTest::newRow(name) << line << duplex << multiplier << QString(locale) << expected;
+    using P = PriceProfile &;
+    const auto with = [](void (*set)(P)) {
+        PriceProfile p;
+        set(p);
+        return p;
     };
-    // Default profile: corner staple 0.2 per copy.
-    row("pages still being detected", {"", "3", "0.05", "cornerStaple"}, false, 1.0, "C", 0.6);
-    row("duplex multiplier applies", {"10", "2", "0.10", "none"}, true, 1.6, "C", 3.2);
-    row("duplex multiplier 0 leaves binding", {"10", "2", "0.10", "cornerStaple"}, true, 0.0, "C", 0.4);
-    row("NaN duplex multiplier", {"10", "1", "0.10", "none"}, true, notANumber, "C", 0.0);
-    row("binding fee per copy, not per page", {"7", "4", "0.5", "cornerStaple"}, true, 2.0, "C", 28.8);
-    row("copies 0 count as 1", {"10", "0", "0.10", "none"}, false, 1.0, "C", 1.0);
-    row("German decimal comma", {"10", "1", "0,15", "none"}, false, 1.0, "de_DE", 1.5);
-    row("German falls back to the C locale", {"10", "1", "0.15", "none"}, false, 1.0, "de_DE", 1.5);
-    row("negative unit price", {"10", "1", "-0.5", "cornerStaple"}, false, 1.0, "C", 0.2);
-    row("unparsable unit price", {"10", "1", "abc", "none"}, false, 1.0, "C", 0.0);
-    row("infinite unit price", {"10", "1", "inf", "none"}, false, 1.0, "C", 0.0);
+    // Expected: items, setup fee, volume discount, quote discount, pre-tax amount, tax, grand total.
+    // clang-format off
+    const struct { const char *name; double items; int copies; PriceProfile profile; QList<double> expected; } rows[] = {
+        {"minimum charge on an empty quote, then tax", 0, 0, with([](P p) { p.minimumCharge = 5, p.taxRate = 10; }),
+         {0, 0, 0, 0, 5, 0.5, 5.5}},
+        {"volume threshold reached", 100, 10, with([](P p) { p.volumeThreshold = 10, p.volumeDiscountPercent = 10; }),
+         {100, 0, 10, 0, 90, 0, 90}},
+        {"volume threshold missed", 100, 9, with([](P p) { p.volumeThreshold = 10, p.volumeDiscountPercent = 10; }),
+         {100, 0, 0, 0, 100, 0, 100}},
+        {"threshold 0 disables", 100, 1000, with([](P p) { p.volumeDiscountPercent = 10; }), {100, 0, 0, 0, 100, 0, 100}},
+        {"setup fee, then volume, then quote discount", 100, 1, with([](P p) {
+            p.setupFee = 10, p.volumeThreshold = 1, p.volumeDiscountPercent = 10, p.quoteDiscountPercent = 5; }),
+         {100, 10, 11, 4.95, 94.05, 0, 94.05}},
+        {"volume percent above 100, NaN quote percent", 100, 1, with([](P p) {
+            p.setupFee = 10, p.volumeThreshold = 1, p.volumeDiscountPercent = 150, p.quoteDiscountPercent = kNaN; }),
+         {100, 10, 110, 0, 0, 0, 0}},
+        {"minimum charge then rounding", 3, 1, with([](P p) { p.minimumCharge = 5, p.roundingIncrement = 1; }),
+         {3, 0, 0, 0, 5, 0, 5}},
+        {"halves round away from zero", 4.25, 1, with([](P p) { p.roundingIncrement = 0.5; }), {4.25, 0, 0, 0, 4.5, 0, 4.5}},
+        {"negative rounding increment", 4.4, 1, with([](P p) { p.roundingIncrement = -1; }), {4.4, 0, 0, 0, 4.4, 0, 4.4}},
+        {"infinite rounding increment", 4.4, 1, with([](P p) { p.roundingIncrement = kInf; }), {4.4, 0, 0, 0, 4.4, 0, 4.4}},
+        {"quotient beyond 64 bits left unrounded", 1e10 + 0.3, 1, with([](P p) { p.roundingIncrement = 1e-12; }),
+         {1e10 + 0.3, 0, 0, 0, 1e10 + 0.3, 0, 1e10 + 0.3}},
+        // The quotient decides: 2.675 / 0.01 is 267.5 exactly.
+        {"2.675 to the cent", 2.675, 1, with([](P p) { p.roundingIncrement = 0.01; }), {2.675, 0, 0, 0, 2.68, 0, 2.68}},
+        {"tax on top", 100, 1, with([](P p) { p.taxRate = 20; }), {100, 0, 0, 0, 100, 20, 120}},
+        {"tax included", 120, 1, with([](P p) { p.taxRate = 20, p.pricesIncludeTax = true; }), {120, 0, 0, 0, 100, 20, 120}},
+        {"tax rate above 100 included", 100, 1, with([](P p) { p.taxRate = 150, p.pricesIncludeTax = true; }),
+         {100, 0, 0, 0, 50, 50, 100}},
+        {"NaN tax, negative setup fee, NaN minimum", 10, 1, with([](P p) {
+            p.taxRate = kNaN, p.setupFee = -3, p.minimumCharge = kNaN; }), {10, 0, 0, 0, 10, 0, 10}},
+        {"negative items subtotal", -10, 1, {}, {0, 0, 0, 0, 0, 0, 0}},
+        {"infinite items subtotal", kInf, 1, {}, {0, 0, 0, 0, 0, 0, 0}}};
+    // clang-format on
+    for (const auto &r : rows) {
+        const QuoteTotals t = computeQuoteTotals(r.items, r.copies, r.profile);
+        const QList<double> amounts{t.itemsSubtotal, t.setupFee,  t.volumeDiscount, t.quoteDiscount,
+                                    t.preTaxAmount,  t.taxAmount, t.grandTotal};
+        ROW_COMPARE(r.name, amounts, r.expected);
+    }
 }
 
-void TestPricing::lineAmount()
+void TestPricing::money()
 {
-    QFETCH(LineInputs, line);
-    QFETCH(bool, duplex);
-    PriceProfile profile;
-    QFETCH(double, duplexMultiplier);
-    profile.duplexMultiplier = duplexMultiplier;
-    QFETCH(QString, localeName);
-    profile.localeName = localeName;
-    const double amount = ::lineAmount(line, profile, duplex);
-    QTEST(amount, "expected");
-    QCOMPARE(::lineAmount(line, profile, duplex, MoneyFormat(profile)), amount);
+    // clang-format off
+    const struct { const char *stored, *code; int decimals; } codes[] = {
+        {" eur ", "EUR", 2}, {"jpy", "JPY", 0}, {"KWD", "KWD", 3}, {"XYZ", "XYZ", 2}, {"EURO", "ISK", 0},
+        {"E1R", "ISK", 0}, {"ÉUR", "ISK", 0}};
+    // clang-format on
+    for (const auto &c : codes) {
+        const PriceProfile p = profile(QString(), QString::fromUtf8(c.stored));
+        ROW_COMPARE(c.stored, effectiveCurrencyCode(p), QString(c.code));
+        ROW_COMPARE(c.stored, currencyDecimals(p), c.decimals);
+        ROW_COMPARE(c.stored, MoneyFormat(p).decimals(), c.decimals);
+    }
+
+    // Money texts must never show a negative zero ("-0.00" or "(USD 0.00)"); "" leaves the rest unchecked.
+    const QString nbsp(QChar(0x00A0));
+    // clang-format off
+    const struct { const char *locale, *currency; double amount; QString money, plain; } amounts[] = {
+        {"en_US", "USD", 1234.5, "USD 1,234.50", "1,234.50"}, {"en_US", "USD", -5.0, "(USD 5.00)", "-5.00"},
+        {"de_DE", "EUR", 1234.5, "1.234,50" + nbsp + "EUR", "1.234,50"}, {"ja_JP", "jpy", 1234.5, "JPY 1,235", "1,235"},
+        {"en_US", "KWD", 12.3456, "KWD 12.346", "12.346"}, {"", "EUR", 0.05, "0,05" + nbsp + "EUR", "0,05"},
+        {"en_US", "USD", 2.675, "USD 2.67", "2.67"}, // stored just below the half
+        {"en_US", "USD", -0.0, "", "0.00"}, {"en_US", "USD", std::nextafter(-0.005, 0.0), "", "0.00"},
+        {"en_US", "USD", -0.005, "", "-0.01"}, {"en_US", "JPY", -0.5, "", "-1"}, {"en_US", "KWD", -0.0004, "", "0.000"}};
+    // clang-format on
+    for (const auto &a : amounts) {
+        const PriceProfile p = profile(a.locale, a.currency);
+        const QByteArray row = QStringLiteral("%1 %2 %3").arg(a.locale, a.currency).arg(a.amount).toUtf8();
+        const QString shown = formatMoney(p, a.amount);
+        ROW_COMPARE(row, MoneyFormat(p).plain(a.amount), a.plain);
+        ROW_COMPARE(row, a.money.isEmpty() ? QString() : shown, a.money);
+        const bool showsZero = !shown.contains(QRegularExpression(QStringLiteral("[1-9]")));
+        QVERIFY2(!showsZero || !(shown.contains(u'-') || shown.contains(u'(')), row);
+    }
+
+    // clang-format off
+    const struct { const char *locale, *text; double value; bool ok; } texts[] = {
+        {"de_DE", "0,15", 0.15, true}, {"de_DE", "0.15", 0.15, true}, {"de_DE", "  2,5 ", 2.5, true},
+        {"", "0,25", 0.25, true}, {"en_US", "abc", 0, false}, {"en_US", "inf", 0, false}, {"de_DE", "1e999", 0, false}};
+    // clang-format on
+    for (const auto &t : texts) {
+        const PriceProfile p = profile(t.locale);
+        bool ok = !t.ok;
+        ROW_COMPARE(t.text, parseAmount(p, t.text, &ok), t.value);
+        ROW_COMPARE(t.text, ok, t.ok);
+        ROW_COMPARE(t.text, MoneyFormat(p).parse(t.text), t.value);
+    }
 }
 
-void TestPricing::unitPriceText_data()
+void TestPricing::paperSize()
 {
-    QTest::addColumn<QString>("localeName");
-    QTest::addColumn<QString>("currency");
-    QTest::addColumn<QString>("colorMode");
-    QTest::addColumn<QString>("expected");
-    const auto row = [](const char *name, const char *locale, const char *currency, const char *mode,
-                        const char *expected) {
-        QTest::newRow(name) << QString(locale) << QString(currency) << QString(mode) << QString(expected);
-    };
-    row("English", "en_US", "USD", "blackWhite", "0.05");
-    row("German", "de_DE", "EUR", "blackWhite", "0,05");
-    row("no minor unit", "ja_JP", "JPY", "blackWhite", "0");
-    row("three decimals", "en_US", "KWD", "blackWhite", "0.050");
-    row("colour mode selects the row", "en_US", "USD", "inkjetColor", "1.25");
+    // clang-format off
+    const struct { const char *name; double width, height; QString label; } sizes[] = {
+        {"A4 in PDF points, landscape", 841.89, 595.28, "A4 横向"}, {"Letter", 612, 792, "Letter"},
+        {"3.95 mm over is A4", points(213.95), points(300.95), "A4"},
+        {"4.25 mm over is not", points(214.25), points(297), "214×297 mm"},
+        {"B5 and JIS-B5 overlap gives B5", points(179), points(253.5), "B5"},
+        {"millimetres, landscape, rounded up", points(150), points(100.6), "101×150 mm 横向"},
+        {"millimetres rounded down", points(100.4), points(150), "100×150 mm"},
+        {"square page has no suffix", 500, 500, "176×176 mm"}, {"negative height", 600, -800, ""},
+        {"NaN width", kNaN, 800, ""}, {"side too large for whole millimetres", 1e30, 1e30, ""}};
+    // clang-format on
+    for (const auto &s : sizes)
+        ROW_COMPARE(s.name, paperSizeLabel(s.width, s.height), s.label);
+    QCOMPARE(paperSizeSortKey("A4 横向"), paperSizeSortKey("A4"));
+    QVERIFY(paperSizeSortKey("A4") > paperSizeSortKey("A5"));
+    QCOMPARE(paperSizeSortKey("letter"), 0.0); // names are case-sensitive
+    QCOMPARE(paperSizeSortKey("100×150 mm 横向"), 15000.0);
+    QCOMPARE(paperSizeSortKey("x 12.5×20 and 5×6"), 250.0);
 }
 
-void TestPricing::unitPriceText()
+int main(int argc, char **argv)
 {
-    QFETCH(QString, localeName);
-    QFETCH(QString, currency);
-    QFETCH(QString, colorMode);
-    PriceProfile profile;
-    profile.localeName = localeName;
-    profile.currencyCode = currency;
-    pagePriceTable(profile, QStringLiteral("inkjetColor"))[SlotA4] = 1.25;
-    QTEST(::unitPriceText(profile, QStringLiteral("A4 横向"), colorMode), "expected");
+    return runGuilessTest<TestPricing>(argc, argv, "is_IS.UTF-8");
 }
-
-ORVANTA_GUILESS_TEST_MAIN(TestPricing)
 #include "tst_pricing.moc"

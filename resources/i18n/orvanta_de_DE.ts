@@ -141,12 +141,6 @@ PDF- und DOCX-Dateien funktionieren weiterhin; um solche alten DOC-Dateien zu er
         <translation>Betrag</translation>
     </message>
     <message>
-        <source>把文档、图片或文件夹拖到这里即可开始
-支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
-        <translation>Dokumente, Bilder oder Ordner hierher ziehen, um zu beginnen
-Unterstützt: JPG, PNG, BMP, GIF, WebP, TIFF</translation>
-    </message>
-    <message>
         <source>合计：</source>
         <translation>Gesamt:</translation>
     </message>
@@ -546,6 +540,118 @@ Steuer (%5 %): %6</translation>
     <message>
         <source>税前金额</source>
         <translation>Betrag vor Steuern</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 PDF、Word（DOC、DOCX）、WPS 文档和 JPG、PNG、BMP、GIF、WebP、TIFF 图片</source>
+        <translation>Dokumente, Bilder oder Ordner hierher ziehen, um zu beginnen
+Unterstützt: PDF-, Word- (DOC, DOCX) und WPS-Dokumente sowie JPG-, PNG-, BMP-, GIF-, WebP- und TIFF-Bilder</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件设为%1</source>
+        <translation>
+            <numerusform>%n Datei auf %1 gesetzt</numerusform>
+            <numerusform>%n Dateien auf %1 gesetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的装订方式设为%1</source>
+        <translation>
+            <numerusform>Bindung von %n Datei auf %1 gesetzt</numerusform>
+            <numerusform>Bindung von %n Dateien auf %1 gesetzt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置份数</source>
+        <translation>Exemplare festlegen</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少份？</source>
+        <translation>
+            <numerusform>Wie viele Exemplare der %n ausgewählten Datei?</numerusform>
+            <numerusform>Wie viele Exemplare je ausgewählter Datei (%n Dateien)?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的份数设为 %1</source>
+        <translation>
+            <numerusform>Exemplare von %n Datei auf %1 gesetzt</numerusform>
+            <numerusform>Exemplare von %n Dateien auf %1 gesetzt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置单价</source>
+        <translation>Seitenpreis festlegen</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少 %1？</source>
+        <translation>
+            <numerusform>Seitenpreis in %1 für die %n ausgewählte Datei?</numerusform>
+            <numerusform>Seitenpreis in %1 für die %n ausgewählten Dateien?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>输入无效</source>
+        <translation>Ungültige Eingabe</translation>
+    </message>
+    <message>
+        <source>请输入 0 到 9999 之间的有效金额。</source>
+        <translation>Bitte einen gültigen Betrag zwischen 0 und 9999 eingeben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>已设置 %n 个文件的单价</source>
+        <translation>
+            <numerusform>Seitenpreis für %n Datei festgelegt</numerusform>
+            <numerusform>Seitenpreis für %n Dateien festgelegt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>打开文件所在位置</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>份数…</source>
+        <translation>Exemplare…</translation>
+    </message>
+    <message>
+        <source>单价…</source>
+        <translation>Seitenpreis…</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>无法使用电脑默认软件打开该文件：
+%1</source>
+        <translation>Die Standardanwendung des Computers kann diese Datei nicht öffnen:
+%1</translation>
+    </message>
+    <message>
+        <source>无法定位文件</source>
+        <translation>Datei kann nicht gezeigt werden</translation>
+    </message>
+    <message>
+        <source>无法打开文件所在位置：
+%1</source>
+        <translation>Der Ordner dieser Datei kann nicht geöffnet werden:
+%1</translation>
     </message>
     <message>
         <source>税额</source>

@@ -141,12 +141,6 @@ PDF and DOCX files still work normally; to analyze legacy DOC files like this on
         <translation>Subtotal</translation>
     </message>
     <message>
-        <source>把文档、图片或文件夹拖到这里即可开始
-支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
-        <translation>Drag documents, images or folders here to start
-Supports JPG, PNG, BMP, GIF, WebP, TIFF</translation>
-    </message>
-    <message>
         <source>合计：</source>
         <translation>Total:</translation>
     </message>
@@ -546,6 +540,118 @@ Tax (%5%): %6</translation>
     <message>
         <source>税前金额</source>
         <translation>Subtotal before tax</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 PDF、Word（DOC、DOCX）、WPS 文档和 JPG、PNG、BMP、GIF、WebP、TIFF 图片</source>
+        <translation>Drag documents, images or folders here to start
+Supports PDF, Word (DOC, DOCX) and WPS documents and JPG, PNG, BMP, GIF, WebP, TIFF images</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件设为%1</source>
+        <translation>
+            <numerusform>%n file set to %1</numerusform>
+            <numerusform>%n files set to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的装订方式设为%1</source>
+        <translation>
+            <numerusform>Binding of %n file set to %1</numerusform>
+            <numerusform>Binding of %n files set to %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置份数</source>
+        <translation>Set Copies</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少份？</source>
+        <translation>
+            <numerusform>How many copies of the %n selected file?</numerusform>
+            <numerusform>How many copies of each of the %n selected files?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的份数设为 %1</source>
+        <translation>
+            <numerusform>Copies of %n file set to %1</numerusform>
+            <numerusform>Copies of %n files set to %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置单价</source>
+        <translation>Set Unit Price</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少 %1？</source>
+        <translation>
+            <numerusform>Unit price in %1 for the %n selected file?</numerusform>
+            <numerusform>Unit price in %1 for the %n selected files?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>输入无效</source>
+        <translation>Invalid Input</translation>
+    </message>
+    <message>
+        <source>请输入 0 到 9999 之间的有效金额。</source>
+        <translation>Enter a valid amount between 0 and 9999.</translation>
+    </message>
+    <message numerus="yes">
+        <source>已设置 %n 个文件的单价</source>
+        <translation>
+            <numerusform>Unit price set for %n file</numerusform>
+            <numerusform>Unit price set for %n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>打开文件所在位置</source>
+        <translation>Show in Folder</translation>
+    </message>
+    <message>
+        <source>份数…</source>
+        <translation>Copies…</translation>
+    </message>
+    <message>
+        <source>单价…</source>
+        <translation>Unit Price…</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>Cannot Open File</translation>
+    </message>
+    <message>
+        <source>无法使用电脑默认软件打开该文件：
+%1</source>
+        <translation>The computer’s default application cannot open this file:
+%1</translation>
+    </message>
+    <message>
+        <source>无法定位文件</source>
+        <translation>Cannot Locate File</translation>
+    </message>
+    <message>
+        <source>无法打开文件所在位置：
+%1</source>
+        <translation>Cannot open the folder of this file:
+%1</translation>
     </message>
     <message>
         <source>税额</source>

@@ -141,12 +141,6 @@ Les fichiers PDF et DOCX fonctionnent toujours normalement&#xa0;; pour analyser 
         <translation>Sous-total</translation>
     </message>
     <message>
-        <source>把文档、图片或文件夹拖到这里即可开始
-支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
-        <translation>Faites glisser des documents, des images ou des dossiers ici pour commencer
-Formats pris en charge&#xa0;: JPG, PNG, BMP, GIF, WebP, TIFF</translation>
-    </message>
-    <message>
         <source>合计：</source>
         <translation>Total&#xa0;:</translation>
     </message>
@@ -546,6 +540,118 @@ Taxe (%5 %)&#xa0;: %6</translation>
     <message>
         <source>税前金额</source>
         <translation>Montant hors taxes</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 PDF、Word（DOC、DOCX）、WPS 文档和 JPG、PNG、BMP、GIF、WebP、TIFF 图片</source>
+        <translation>Faites glisser des documents, des images ou des dossiers ici pour commencer
+Formats pris en charge&#xa0;: documents PDF, Word (DOC, DOCX) et WPS, images JPG, PNG, BMP, GIF, WebP, TIFF</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件设为%1</source>
+        <translation>
+            <numerusform>%n fichier réglé sur %1</numerusform>
+            <numerusform>%n fichiers réglés sur %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的装订方式设为%1</source>
+        <translation>
+            <numerusform>Reliure de %n fichier réglée sur %1</numerusform>
+            <numerusform>Reliure de %n fichiers réglée sur %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置份数</source>
+        <translation>Définir les copies</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少份？</source>
+        <translation>
+            <numerusform>Combien de copies pour %n fichier sélectionné&#xa0;?</numerusform>
+            <numerusform>Combien de copies pour chacun des %n fichiers sélectionnés&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的份数设为 %1</source>
+        <translation>
+            <numerusform>Copies de %n fichier réglées sur %1</numerusform>
+            <numerusform>Copies de %n fichiers réglées sur %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置单价</source>
+        <translation>Définir le prix unitaire</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少 %1？</source>
+        <translation>
+            <numerusform>Prix unitaire en %1 pour %n fichier sélectionné&#xa0;?</numerusform>
+            <numerusform>Prix unitaire en %1 pour les %n fichiers sélectionnés&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>输入无效</source>
+        <translation>Saisie non valide</translation>
+    </message>
+    <message>
+        <source>请输入 0 到 9999 之间的有效金额。</source>
+        <translation>Saisissez un montant valide entre 0 et 9999.</translation>
+    </message>
+    <message numerus="yes">
+        <source>已设置 %n 个文件的单价</source>
+        <translation>
+            <numerusform>Prix unitaire défini pour %n fichier</numerusform>
+            <numerusform>Prix unitaire défini pour %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>打开文件所在位置</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>份数…</source>
+        <translation>Copies…</translation>
+    </message>
+    <message>
+        <source>单价…</source>
+        <translation>Prix unitaire…</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>Impossible d’ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>无法使用电脑默认软件打开该文件：
+%1</source>
+        <translation>L’application par défaut de l’ordinateur ne peut pas ouvrir ce fichier&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>无法定位文件</source>
+        <translation>Impossible de localiser le fichier</translation>
+    </message>
+    <message>
+        <source>无法打开文件所在位置：
+%1</source>
+        <translation>Impossible d’ouvrir le dossier de ce fichier&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>税额</source>

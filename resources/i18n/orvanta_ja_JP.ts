@@ -141,12 +141,6 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
         <translation>小計</translation>
     </message>
     <message>
-        <source>把文档、图片或文件夹拖到这里即可开始
-支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
-        <translation>文書、画像、フォルダーをここにドラッグすると開始します
-対応形式：JPG、PNG、BMP、GIF、WebP、TIFF</translation>
-    </message>
-    <message>
         <source>合计：</source>
         <translation>合計：</translation>
     </message>
@@ -541,6 +535,112 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>税前金额</source>
         <translation>税抜金額</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 PDF、Word（DOC、DOCX）、WPS 文档和 JPG、PNG、BMP、GIF、WebP、TIFF 图片</source>
+        <translation>文書、画像、フォルダーをここにドラッグすると開始します
+対応形式：PDF、Word（DOC、DOCX）、WPS 文書と JPG、PNG、BMP、GIF、WebP、TIFF 画像</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件设为%1</source>
+        <translation>
+            <numerusform>%n 件のファイルを%1に設定しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的装订方式设为%1</source>
+        <translation>
+            <numerusform>%n 件のファイルの製本方法を%1に設定しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置份数</source>
+        <translation>部数の一括設定</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少份？</source>
+        <translation>
+            <numerusform>選択した %n 件のファイルを何部にしますか？</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的份数设为 %1</source>
+        <translation>
+            <numerusform>%n 件のファイルの部数を %1 に設定しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置单价</source>
+        <translation>単価の一括設定</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少 %1？</source>
+        <translation>
+            <numerusform>選択した %n 件のファイルの単価を何 %1 にしますか？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>输入无效</source>
+        <translation>入力が無効です</translation>
+    </message>
+    <message>
+        <source>请输入 0 到 9999 之间的有效金额。</source>
+        <translation>0 から 9999 までの有効な金額を入力してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>已设置 %n 个文件的单价</source>
+        <translation>
+            <numerusform>%n 件のファイルの単価を設定しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>打开文件所在位置</source>
+        <translation>フォルダーで表示</translation>
+    </message>
+    <message>
+        <source>份数…</source>
+        <translation>部数…</translation>
+    </message>
+    <message>
+        <source>单价…</source>
+        <translation>単価…</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>リストから削除</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>无法使用电脑默认软件打开该文件：
+%1</source>
+        <translation>このファイルを既定のアプリで開けません：
+%1</translation>
+    </message>
+    <message>
+        <source>无法定位文件</source>
+        <translation>ファイルの場所を開けません</translation>
+    </message>
+    <message>
+        <source>无法打开文件所在位置：
+%1</source>
+        <translation>このファイルのフォルダーを開けません：
+%1</translation>
     </message>
     <message>
         <source>税额</source>

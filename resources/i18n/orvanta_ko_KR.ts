@@ -141,12 +141,6 @@ PDF와 DOCX는 계속 정상적으로 사용할 수 있습니다. 이러한 구�
         <translation>소계</translation>
     </message>
     <message>
-        <source>把文档、图片或文件夹拖到这里即可开始
-支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
-        <translation>문서, 이미지 또는 폴더를 여기로 끌어다 놓으면 시작됩니다
-JPG, PNG, BMP, GIF, WebP, TIFF 지원</translation>
-    </message>
-    <message>
         <source>合计：</source>
         <translation>합계:</translation>
     </message>
@@ -541,6 +535,112 @@ JPG, PNG, BMP, GIF, WebP, TIFF 지원</translation>
     <message>
         <source>税前金额</source>
         <translation>세전 금액</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 PDF、Word（DOC、DOCX）、WPS 文档和 JPG、PNG、BMP、GIF、WebP、TIFF 图片</source>
+        <translation>문서, 이미지 또는 폴더를 여기로 끌어다 놓으면 시작됩니다
+PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지원</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件设为%1</source>
+        <translation>
+            <numerusform>파일 %n개를 %1(으)로 설정했습니다</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的装订方式设为%1</source>
+        <translation>
+            <numerusform>파일 %n개의 제본 방식을 %1(으)로 설정했습니다</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置份数</source>
+        <translation>부수 일괄 설정</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少份？</source>
+        <translation>
+            <numerusform>선택한 파일 %n개를 몇 부로 설정할까요?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的份数设为 %1</source>
+        <translation>
+            <numerusform>파일 %n개의 부수를 %1(으)로 설정했습니다</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置单价</source>
+        <translation>단가 일괄 설정</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少 %1？</source>
+        <translation>
+            <numerusform>선택한 파일 %n개의 단가를 몇 %1(으)로 설정할까요?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>输入无效</source>
+        <translation>잘못된 입력</translation>
+    </message>
+    <message>
+        <source>请输入 0 到 9999 之间的有效金额。</source>
+        <translation>0에서 9999 사이의 올바른 금액을 입력하세요.</translation>
+    </message>
+    <message numerus="yes">
+        <source>已设置 %n 个文件的单价</source>
+        <translation>
+            <numerusform>파일 %n개의 단가를 설정했습니다</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>파일 열기</translation>
+    </message>
+    <message>
+        <source>打开文件所在位置</source>
+        <translation>폴더에서 보기</translation>
+    </message>
+    <message>
+        <source>份数…</source>
+        <translation>부수…</translation>
+    </message>
+    <message>
+        <source>单价…</source>
+        <translation>단가…</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>위로 이동</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>아래로 이동</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>목록에서 제거</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>파일을 열 수 없음</translation>
+    </message>
+    <message>
+        <source>无法使用电脑默认软件打开该文件：
+%1</source>
+        <translation>기본 프로그램으로 이 파일을 열 수 없습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>无法定位文件</source>
+        <translation>파일 위치를 열 수 없음</translation>
+    </message>
+    <message>
+        <source>无法打开文件所在位置：
+%1</source>
+        <translation>이 파일이 있는 폴더를 열 수 없습니다:
+%1</translation>
     </message>
     <message>
         <source>税额</source>

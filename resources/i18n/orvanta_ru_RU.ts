@@ -141,12 +141,6 @@ PDF и DOCX по-прежнему обрабатываются как обычн
         <translation>Сумма</translation>
     </message>
     <message>
-        <source>把文档、图片或文件夹拖到这里即可开始
-支持 JPG、PNG、BMP、GIF、WebP、TIFF</source>
-        <translation>Перетащите сюда документы, изображения или папки, чтобы начать
-Поддерживаются JPG, PNG, BMP, GIF, WebP, TIFF</translation>
-    </message>
-    <message>
         <source>合计：</source>
         <translation>Итого:</translation>
     </message>
@@ -551,6 +545,124 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>税前金额</source>
         <translation>Сумма без налога</translation>
+    </message>
+    <message>
+        <source>把文档、图片或文件夹拖到这里即可开始
+支持 PDF、Word（DOC、DOCX）、WPS 文档和 JPG、PNG、BMP、GIF、WebP、TIFF 图片</source>
+        <translation>Перетащите сюда документы, изображения или папки, чтобы начать
+Поддерживаются документы PDF, Word (DOC, DOCX), WPS и изображения JPG, PNG, BMP, GIF, WebP, TIFF</translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件设为%1</source>
+        <translation>
+            <numerusform>Цвет «%1» задан для %n файла</numerusform>
+            <numerusform>Цвет «%1» задан для %n файлов</numerusform>
+            <numerusform>Цвет «%1» задан для %n файлов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的装订方式设为%1</source>
+        <translation>
+            <numerusform>Переплёт «%1» задан для %n файла</numerusform>
+            <numerusform>Переплёт «%1» задан для %n файлов</numerusform>
+            <numerusform>Переплёт «%1» задан для %n файлов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置份数</source>
+        <translation>Число копий</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少份？</source>
+        <translation>
+            <numerusform>Сколько копий для %n выбранного файла?</numerusform>
+            <numerusform>Сколько копий для %n выбранных файлов?</numerusform>
+            <numerusform>Сколько копий для %n выбранных файлов?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>已将 %n 个文件的份数设为 %1</source>
+        <translation>
+            <numerusform>Число копий %1 задано для %n файла</numerusform>
+            <numerusform>Число копий %1 задано для %n файлов</numerusform>
+            <numerusform>Число копий %1 задано для %n файлов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>批量设置单价</source>
+        <translation>Цена за страницу</translation>
+    </message>
+    <message numerus="yes">
+        <source>将选中的 %n 个文件设置为多少 %1？</source>
+        <translation>
+            <numerusform>Цена за страницу в %1 для %n выбранного файла?</numerusform>
+            <numerusform>Цена за страницу в %1 для %n выбранных файлов?</numerusform>
+            <numerusform>Цена за страницу в %1 для %n выбранных файлов?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>输入无效</source>
+        <translation>Недопустимое значение</translation>
+    </message>
+    <message>
+        <source>请输入 0 到 9999 之间的有效金额。</source>
+        <translation>Введите корректную сумму от 0 до 9999.</translation>
+    </message>
+    <message numerus="yes">
+        <source>已设置 %n 个文件的单价</source>
+        <translation>
+            <numerusform>Цена задана для %n файла</numerusform>
+            <numerusform>Цена задана для %n файлов</numerusform>
+            <numerusform>Цена задана для %n файлов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>打开文件所在位置</source>
+        <translation>Показать в папке</translation>
+    </message>
+    <message>
+        <source>份数…</source>
+        <translation>Копии…</translation>
+    </message>
+    <message>
+        <source>单价…</source>
+        <translation>Цена за страницу…</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Переместить вверх</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Убрать из списка</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>Не удаётся открыть файл</translation>
+    </message>
+    <message>
+        <source>无法使用电脑默认软件打开该文件：
+%1</source>
+        <translation>Не удаётся открыть файл программой по умолчанию:
+%1</translation>
+    </message>
+    <message>
+        <source>无法定位文件</source>
+        <translation>Не удаётся показать файл</translation>
+    </message>
+    <message>
+        <source>无法打开文件所在位置：
+%1</source>
+        <translation>Не удаётся открыть папку файла:
+%1</translation>
     </message>
     <message>
         <source>税额</source>
