@@ -1,6 +1,7 @@
 #include "settings_dialog/price_spin_box.h"
 
 #include <QLineEdit>
+#include <QTimer>
 #include <QWheelEvent>
 
 void PriceSpinBox::mousePressEvent(QMouseEvent *event)
@@ -20,6 +21,10 @@ void PriceSpinBox::focusInEvent(QFocusEvent *event)
 {
     QDoubleSpinBox::focusInEvent(event);
     lineEdit()->selectAll();
+    // A click gives the focus before the line edit sees the press, and that press places the
+    // cursor; select again once the click was handled, so the first click still selects the value.
+    if (event->reason() == Qt::MouseFocusReason)
+        QTimer::singleShot(0, lineEdit(), &QLineEdit::selectAll);
 }
 
 PriceSpinBox *createPriceSpinBox(QWidget *parent, double value)
