@@ -4,6 +4,7 @@
 #include "settings_dialog/dialog_fit.h"
 #include "settings_dialog/price_settings_dialog.h"
 #include "storage/price_database.h"
+#include "storage/profile_json.h"
 #include "storage/profile_store.h"
 #include "storage/settings_keys.h"
 #include "support/gui_test_support.h"
@@ -15,9 +16,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QImage>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,11 +25,10 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -57,31 +55,24 @@ template <typename Modal> void onNext(std::function<void(Modal *)> act)
     timer->start(10);
 }
 
-void answerInput(const QString &answer)
+// Presses the button of that text, typing answer into the name prompt it opens and noting the
+// message box that follows in boxes.
+void press(QWidget *scope, const QString &text, const QString &answer = QString(),
+           QStringList *boxes = nullptr)
 {
-    onNext<QInputDialog>([answer](QInputDialog *input) {
-        input->setTextValue(answer);
-        input->accept();
-    });
-}
-
-// Presses Yes or OK and records the title, and the text when it is plain.
-void answerBox(QStringList *log)
-{
-    onNext<QMessageBox>([log](QMessageBox *box) {
-        log->append(box->windowTitle() + QLatin1Char('|') +
-                    (box->textFormat() == Qt::RichText ? QStringLiteral("rich") : box->text()));
-        box->done(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
-    });
-}
-
-// Presses the button of that text; with a row name, the one in that custom binding row.
-void press(QWidget *scope, const QString &text, const QString &row = QString())
-{
+    if (!answer.isNull())
+        onNext<QInputDialog>([answer](QInputDialog *input) {
+            input->setTextValue(answer);
+            input->accept();
+        });
+    if (boxes)
+        onNext<QMessageBox>([boxes](QMessageBox *box) {
+            const QString format =
+                box->textFormat() == Qt::PlainText ? QString() : QStringLiteral(" [markup]");
+            boxes->append(box->windowTitle() + QLatin1Char('|') + box->text() + format);
+            box->done(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+        });
     QApplication::processEvents(); // rows added since are shown by a queued call
-    for (QLabel *label : scope->findChildren<QLabel *>())
-        if (!row.isNull() && label->text() == row && label->isVisibleTo(scope))
-            scope = label->parentWidget();
     for (QPushButton *button : scope->findChildren<QPushButton *>())
         if (button->text() == text && button->isVisibleTo(scope))
             return button->click();
@@ -91,8 +82,8 @@ void press(QWidget *scope, const QString &text, const QString &row = QString())
 // Clicks into the editor's text, selects it all and types over it.
 void typeInto(QWidget *editor, const QString &text)
 {
-    QLineEdit *line = qobject_cast<QLineEdit *>(editor) ? static_cast<QLineEdit *>(editor)
-                                                        : editor->findChild<QLineEdit *>();
+    auto *line = qobject_cast<QLineEdit *>(editor) ? static_cast<QLineEdit *>(editor)
+                                                   : editor->findChild<QLineEdit *>();
     QTest::mouseClick(line, Qt::LeftButton);
     QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(line, text);
@@ -108,6 +99,14 @@ void select(QComboBox *combo, const QString &data)
     combo->setCurrentIndex(combo->findData(data));
 }
 
+QStringList comboData(QWidget *scope, const char *name)
+{
+    QStringList data;
+    for (int i = 0; i < selector(scope, name)->count(); ++i)
+        data << selector(scope, name)->itemData(i).toString();
+    return data;
+}
+
 // Opens the dialog through the window, runs the steps, then saves or cancels it.
 void runDialog(MainWindow &window, bool save, const std::function<void(PriceSettingsDialog &)> &steps)
 {
@@ -118,6 +117,7 @@ void runDialog(MainWindow &window, bool save, const std::function<void(PriceSett
     window.showPriceSettings();
 }
 
+// A4 black and white at the given price, every built-in binding with a price of its own.
 PriceProfile priced(double a4, const QString &currency = QStringLiteral("USD"))
 {
     PriceProfile profile;
@@ -126,30 +126,30 @@ PriceProfile priced(double a4, const QString &currency = QStringLiteral("USD"))
     double fee = 0.5;
     for (const QString &key : builtInBindingKeys().mid(1))
         profile.bindingPrices.insert(key, fee += 0.25);
+    profile.binding = profile.bindingPrices.value(QStringLiteral("cornerStaple"));
     return profile;
 }
 
-void storeProfiles(const PriceProfileMap &profiles)
+// "通用" at 0.10 and the active Office at 0.20 per A4 page; the window opened on them lists an A4 page.
+void openWindowWithA4Row(MainWindow *&window, const QStringList &statements = {})
 {
     SqliteTestConnection connection;
     QVERIFY(openPriceDatabase(connection.database(), defaultPriceDatabasePath()).ok());
-    QVERIFY(savePriceProfiles(connection.database(), profiles, profiles.first()).ok());
+    QVERIFY(savePriceProfiles(connection.database(), {{General, priced(0.10)}, {Office, priced(0.20)}},
+                              PriceProfile())
+                .ok());
+    QSettings().setValue(SettingsKeys::activePriceProfile, Office);
+    QVERIFY(statements.isEmpty() || runSql(defaultPriceDatabasePath(), statements));
+    window = new MainWindow;
+    window->show();
+    window->addPaths({QStringLiteral(ORVANTA_TEST_DATA_DIR "/pdf/a4-portrait.pdf")});
+    QVERIFY(QTest::qWaitFor([window] { return window->pendingAnalysisCount() == 0; }, 20000));
 }
 
-PriceProfileMap storedProfiles()
+QStringList storedTables()
 {
-    SqliteTestConnection connection;
-    return connection.open(defaultPriceDatabasePath())
-               ? loadPriceProfiles(connection.database(), LegacyPriceSettings()).profiles
-               : PriceProfileMap();
-}
-
-QStringList comboData(QComboBox *combo)
-{
-    QStringList data;
-    for (int i = 0; i < combo->count(); ++i)
-        data << combo->itemData(i).toString();
-    return data;
+    return dumpTables(defaultPriceDatabasePath(),
+                      {QStringLiteral("price_settings"), QStringLiteral("price_profiles")});
 }
 
 } // namespace
@@ -161,6 +161,7 @@ class SettingsDialogTest : public QObject
 private Q_SLOTS:
     void initTestCase();
     void init();
+    void cleanup() { delete m_window; }
     void editsSurviveEveryCommandAndAreSaved();
     void refusedSaveChangesNothing();
     void formCarriesEveryFieldAndPrecision_data();
@@ -170,9 +171,7 @@ private Q_SLOTS:
     void dialogFitsTheScreen();
 
 private:
-    // Opens a window with the profiles stored and one analysed A4 page listed.
-    void openWindowWithA4Row(MainWindow &window);
-    QTemporaryDir m_dir;
+    MainWindow *m_window = nullptr;
 };
 
 void SettingsDialogTest::initTestCase()
@@ -180,46 +179,19 @@ void SettingsDialogTest::initTestCase()
     isolateTestEnvironment(QStringLiteral("tst_gui_settings_dialog"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     applyApplicationStyle(*qApp);
-    QVERIFY(m_dir.isValid());
 }
 
 void SettingsDialogTest::init()
 {
+    m_window = nullptr;
     QSettings().clear();
     QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
 }
 
-void SettingsDialogTest::openWindowWithA4Row(MainWindow &window)
-{
-    QImage page(2480, 3508, QImage::Format_Grayscale8);
-    page.fill(Qt::white);
-    page.setDotsPerMeterX(11811);
-    page.setDotsPerMeterY(11811);
-    const QString path = m_dir.filePath(QStringLiteral("a4.png"));
-    QVERIFY(page.save(path));
-    window.show();
-    window.addPaths({path});
-    QVERIFY(QTest::qWaitFor([&window] { return window.pendingAnalysisCount() == 0; }, 20000));
-}
-
 void SettingsDialogTest::editsSurviveEveryCommandAndAreSaved()
 {
-    storeProfiles({{General, priced(0.10)}, {Office, priced(0.20)}});
-    QSettings().setValue(SettingsKeys::activePriceProfile, Office);
-    MainWindow window;
-    openWindowWithA4Row(window);
-    const QString dbPath = defaultPriceDatabasePath();
-    const QStringList storedBefore = dumpTables(dbPath, {QStringLiteral("price_profiles")});
-
-    runDialog(window, false, [](PriceSettingsDialog &dialog) {
-        typeInto(dialog.form().pagePriceEditors[SlotA4], QStringLiteral("9"));
-        answerInput(QStringLiteral("Ring"));
-        press(&dialog, QStringLiteral("新增装订方式"));
-    });
-    QCOMPARE(dumpTables(dbPath, {QStringLiteral("price_profiles")}), storedBefore);
-    QCOMPARE(window.cellText(0, UnitPriceColumn), QStringLiteral("0.20"));
-    QVERIFY(!QSettings().contains(SettingsKeys::customBindingMethods));
-
+    openWindowWithA4Row(m_window);
+    MainWindow &window = *m_window;
     const QString odd = QStringLiteral("\"Quote\" %1 <b>bold</b> 😀");
     const QString longName(10000, QLatin1Char('x'));
     QStringList boxes;
@@ -240,40 +212,30 @@ void SettingsDialogTest::editsSurviveEveryCommandAndAreSaved()
         select(profiles, Office);
         QCOMPARE(form.pagePriceEditors[SlotA4]->value(), 0.33);
 
-        answerInput(QStringLiteral("   "));
-        press(&dialog, QStringLiteral("新增"));
-        answerInput(General);
-        answerBox(&boxes);
-        press(&dialog, QStringLiteral("新增"));
+        press(&dialog, QStringLiteral("新增"), QStringLiteral("   "));
+        press(&dialog, QStringLiteral("新增"), General, &boxes);
         typeInto(form.pagePriceEditors[SlotA5], QStringLiteral("0.55")); // not committed yet
-        answerInput(QStringLiteral("  ") + odd + QStringLiteral("  "));
-        press(&dialog, QStringLiteral("新增"));
+        press(&dialog, QStringLiteral("新增"), QStringLiteral("  ") + odd + QStringLiteral("  "));
         QCOMPARE(profiles->currentData().toString(), odd);
         QCOMPARE(form.pagePriceEditors[SlotA5]->value(), 0.55);
-        answerInput(Office);
-        answerBox(&boxes);
-        press(&dialog, QStringLiteral("重命名"));
-        answerInput(longName);
-        press(&dialog, QStringLiteral("重命名"));
+        press(&dialog, QStringLiteral("重命名"), Office, &boxes);
+        press(&dialog, QStringLiteral("重命名"), longName);
         select(profiles, General);
-        answerBox(&boxes);
-        press(&dialog, QStringLiteral("删除"));
+        press(&dialog, QStringLiteral("删除"), QString(), &boxes);
         QCOMPARE(profiles->currentData().toString(), longName);
 
-        answerInput(QStringLiteral("Ring"));
-        press(&dialog, QStringLiteral("新增装订方式"));
-        answerInput(QStringLiteral("RING"));
-        answerBox(&boxes);
-        press(&dialog, QStringLiteral("新增装订方式"));
+        press(&dialog, QStringLiteral("新增装订方式"), QStringLiteral("Ring"));
+        press(&dialog, QStringLiteral("新增装订方式"), QStringLiteral("RING"), &boxes);
         const QString ringKey = dialog.editedCustomBindingMethods().key(QStringLiteral("Ring"));
         typeInto(form.bindingPriceEditors.value(ringKey), QStringLiteral("1.5"));
-        answerInput(QStringLiteral("<i>Spiral</i>"));
-        press(&dialog, QStringLiteral("新增装订方式"));
+        press(&dialog, QStringLiteral("新增装订方式"), QStringLiteral("<i>Spiral</i>"));
         QCOMPARE(form.bindingPriceEditors.value(ringKey)->value(), 1.5);
-        answerInput(QStringLiteral("ring"));
-        press(&dialog, QStringLiteral("重命名"), QStringLiteral("Ring"));
-        answerBox(&boxes);
-        press(&dialog, QStringLiteral("删除"), QStringLiteral("<i>Spiral</i>"));
+        const auto rowOf = [&](const QString &name) {
+            return form.bindingPriceEditors.value(dialog.editedCustomBindingMethods().key(name))
+                ->parentWidget();
+        };
+        press(rowOf(QStringLiteral("Ring")), QStringLiteral("重命名"), QStringLiteral("ring"));
+        press(rowOf(QStringLiteral("<i>Spiral</i>")), QStringLiteral("删除"), QString(), &boxes);
         select(profiles, Office);
     });
 
@@ -286,115 +248,92 @@ void SettingsDialogTest::editsSurviveEveryCommandAndAreSaved()
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("价格设置已保存"));
     const CustomBindingMap methods = loadCustomBindingMethods(QSettings());
     QCOMPARE(methods.values(), QStringList{QStringLiteral("ring")});
-    QStringList bindingKeysStored = builtInBindingKeys().mid(1) + methods.keys();
-    bindingKeysStored.sort();
-    const PriceProfileMap stored = storedProfiles();
+    SqliteTestConnection connection;
+    QVERIFY(connection.open(defaultPriceDatabasePath()));
+    const PriceProfileMap stored = loadPriceProfiles(connection.database(), LegacyPriceSettings()).profiles;
     QCOMPARE(stored.keys(), (QStringList{Office, longName}));
     for (const PriceProfile &profile : stored) {
         QCOMPARE(profile.pagePrices[ColorBlackWhite][SlotA4], 0.33);
         QCOMPARE(profile.pagePrices[ColorBlackWhite][SlotA5], 0.55);
         QCOMPARE(profile.pagePrices[ColorInkjet][SlotA4], 0.44);
-        QCOMPARE(profile.bindingPrices.keys(), bindingKeysStored);
+        QCOMPARE(profile.bindingPrices.size(),
+                 builtInBindingKeys().size()); // the built-ins but "none", and Ring
     }
     QCOMPARE(stored.value(longName).bindingPrices.value(methods.firstKey()), 1.5);
     QCOMPARE(stored.value(Office).bindingPrices.value(methods.firstKey()), 0.0);
-
-    QCOMPARE(comboData(window.findChild<QComboBox *>(QStringLiteral("profileCombo"))), stored.keys());
+    QCOMPARE(comboData(&window, "profileCombo"), stored.keys());
     QCOMPARE(window.currentProfile(), stored.value(Office));
     QCOMPARE(window.cellText(0, UnitPriceColumn), QStringLiteral("0.33"));
-    QVERIFY(comboData(window.findChild<QComboBox *>(QStringLiteral("bindingCombo")))
-                .contains(methods.firstKey()));
+    QCOMPARE(comboData(&window, "bindingCombo"), builtInBindingKeys() + methods.keys());
 }
 
 void SettingsDialogTest::refusedSaveChangesNothing()
 {
-    storeProfiles({{General, priced(0.10)}, {Office, priced(0.20)}});
-    QSettings().setValue(SettingsKeys::activePriceProfile, Office);
-    const QString dbPath = defaultPriceDatabasePath();
-    QVERIFY(runSql(dbPath, {QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON price_profiles "
-                                           "BEGIN SELECT RAISE(ABORT, 'disk is full'); END")}));
-    const QStringList storedBefore =
-        dumpTables(dbPath, {QStringLiteral("price_settings"), QStringLiteral("price_profiles")});
-    MainWindow window;
-    openWindowWithA4Row(window);
+    openWindowWithA4Row(m_window, {QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON price_profiles "
+                                                  "BEGIN SELECT RAISE(ABORT, 'disk is full'); END")});
+    MainWindow &window = *m_window;
+    const QStringList storedBefore = storedTables();
     const PriceProfile activeBefore = window.currentProfile();
-
     QStringList boxes;
-    answerBox(&boxes);
-    runDialog(window, true, [](PriceSettingsDialog &dialog) {
+    runDialog(window, true, [&boxes](PriceSettingsDialog &dialog) {
         typeInto(dialog.form().pagePriceEditors[SlotA4], QStringLiteral("0.77"));
-        answerInput(QStringLiteral("Shop"));
-        press(&dialog, QStringLiteral("重命名"));
-        answerInput(QStringLiteral("Ring"));
-        press(&dialog, QStringLiteral("新增装订方式"));
+        press(&dialog, QStringLiteral("新增装订方式"), QStringLiteral("Ring"));
+        press(&dialog, QStringLiteral("重命名"), QStringLiteral("Shop"),
+              &boxes); // the box comes after saving
     });
     QCOMPARE(boxes.size(), 1);
-    QVERIFY2(boxes.first().startsWith(QStringLiteral("保存失败|")), qPrintable(boxes.first()));
-    QVERIFY(boxes.first().contains(QStringLiteral("disk is full")));
+    QVERIFY2(boxes.first().startsWith(QStringLiteral("保存失败|价格设置未写入，原有数据已保留。")) &&
+                 boxes.first().contains(QStringLiteral("disk is full")),
+             qPrintable(boxes.first()));
     QVERIFY(window.statusBar()->currentMessage() != QStringLiteral("价格设置已保存"));
-    QCOMPARE(dumpTables(dbPath, {QStringLiteral("price_settings"), QStringLiteral("price_profiles")}),
-             storedBefore);
-    QCOMPARE(comboData(window.findChild<QComboBox *>(QStringLiteral("profileCombo"))),
-             (QStringList{Office, General}));
+    QCOMPARE(storedTables(), storedBefore);
+    QCOMPARE(comboData(&window, "profileCombo"), (QStringList{Office, General}));
+    QCOMPARE(comboData(&window, "bindingCombo"), builtInBindingKeys());
     QCOMPARE(window.currentProfile(), activeBefore);
     QCOMPARE(window.cellText(0, UnitPriceColumn), QStringLiteral("0.20"));
-    QCOMPARE(comboData(window.findChild<QComboBox *>(QStringLiteral("bindingCombo"))), builtInBindingKeys());
-    // The window still holds what the database holds, so the next dialog shows the stored names.
+    // The window still holds what the database holds, so the next dialog shows the stored names;
+    // cancelling it drops its edits.
     runDialog(window, false, [](PriceSettingsDialog &dialog) {
-        QCOMPARE(comboData(selector(&dialog, "profileSelector")), (QStringList{Office, General}));
+        QCOMPARE(comboData(&dialog, "profileSelector"), (QStringList{Office, General}));
+        typeInto(dialog.form().pagePriceEditors[SlotA4], QStringLiteral("9"));
+        press(&dialog, QStringLiteral("新增装订方式"), QStringLiteral("Ring"));
     });
+    QCOMPARE(storedTables(), storedBefore);
+    QCOMPARE(window.currentProfile(), activeBefore);
+    QVERIFY(!QSettings().contains(SettingsKeys::customBindingMethods));
 }
 
 void SettingsDialogTest::formCarriesEveryFieldAndPrecision_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("decimals");
-    QTest::addColumn<double>("step");
+    QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("lower-case yen has no minor unit") << "jpy"
-                                                      << "jpy" << 0 << 1.0 << "JPY";
-    QTest::newRow("dinar has three decimals") << "KWD"
-                                              << "KWD" << 3 << 0.001 << "KWD";
-    QTest::newRow("incomplete code keeps two") << "EU"
-                                               << "EU" << 2 << 0.01 << "USD";
-    QTest::newRow("digits, signs and a fourth letter are refused") << "u5d$xq"
-                                                                   << "udx" << 2 << 0.01 << "UDX";
+    QTest::newRow("lower-case yen has no minor unit") << "jpy" << 0 << "jpy" << QStringLiteral("JPY");
+    QTest::newRow("dinar has three decimals") << "KWD" << 3 << "KWD" << QStringLiteral("KWD");
+    QTest::newRow("incomplete code keeps two") << "EU" << 2 << "EU" << QStringLiteral("USD");
+    QTest::newRow("digits, signs and a fourth letter are refused")
+        << "u5d$xq" << 2 << "udx" << QStringLiteral("UDX");
 }
 
 void SettingsDialogTest::formCarriesEveryFieldAndPrecision()
 {
     QFETCH(QString, typed);
-    QFETCH(QString, shown);
     QFETCH(int, decimals);
-    QFETCH(double, step);
+    QFETCH(QString, shown);
     QFETCH(QString, stored);
     PriceProfile full = priced(1.25, QStringLiteral("EUR"));
     for (int color = 0; color < ColorModeCount; ++color)
         for (int slot = 0; slot < PaperSizeSlotCount; ++slot)
             full.pagePrices[color][slot] = 0.01 * (color * 20 + slot + 1);
-    full.binding = full.bindingPrices.value(QStringLiteral("cornerStaple"));
-    full.localeName = QStringLiteral("fr_FR");
-    full.taxRate = 7.5;
-    full.pricesIncludeTax = true;
-    full.paperStockDescription = QStringLiteral("80 gsm <b>");
-    full.duplexMultiplier = 1.875;
-    full.setupFee = 3.5;
-    full.minimumCharge = 12;
-    full.volumeThreshold = 500;
-    full.volumeDiscountPercent = 5;
-    full.quoteDiscountPercent = 2.5;
-    full.roundingIncrement = 0.05;
-    full.sellerName = QStringLiteral("Shop");
-    full.sellerContact = QStringLiteral("+1 555");
-    full.sellerAddress = QStringLiteral("Main St");
-    full.taxIdentifier = QStringLiteral("T-1");
-    full.customerName = QStringLiteral("Client");
-    full.customerContact = QStringLiteral("c@x");
-    full.quoteValidityDays = 45;
-    full.paymentTerms = QStringLiteral("30 days");
-    PriceProfile dinar = priced(0.125, QStringLiteral("KWD"));
-    dinar.binding = dinar.bindingPrices.value(QStringLiteral("cornerStaple"));
+    QVERIFY(readProfileOptionsJson(
+        R"({"localeName":"fr_FR","taxRate":7.5,"pricesIncludeTax":true,"paperStockDescription":"80 gsm <b>",
+            "duplexMultiplier":1.875,"setupFee":3.5,"minimumCharge":12,"volumeThreshold":500,
+            "volumeDiscountPercent":5,"quoteDiscountPercent":2.5,"roundingIncrement":0.05,"sellerName":"Shop",
+            "sellerContact":"+1 555","sellerAddress":"Main St","taxIdentifier":"T-1","customerName":"Client",
+            "customerContact":"c@x","quoteValidityDays":45,"paymentTerms":"30 days"})",
+        full));
+    const PriceProfile dinar = priced(0.125, QStringLiteral("KWD"));
     PriceSettingsDialog dialog({{General, full}, {QStringLiteral("Dinar"), dinar}}, General, {}, nullptr);
     QCOMPARE(dialog.editedProfiles().value(General), full);
     // A price with a third decimal survives being shown after a two-decimal currency.
@@ -405,13 +344,11 @@ void SettingsDialogTest::formCarriesEveryFieldAndPrecision()
     const ProfileForm &form = dialog.form();
     typeInto(form.currencySelector->lineEdit(), typed);
     QCOMPARE(form.currencySelector->currentText(), shown);
-    QList<QDoubleSpinBox *> money = form.pagePriceEditors + form.bindingPriceEditors.values();
-    for (QDoubleSpinBox *editor : money) {
+    for (QDoubleSpinBox *editor : form.pagePriceEditors + form.bindingPriceEditors.values()) {
         QCOMPARE(editor->decimals(), decimals);
-        QCOMPARE(editor->singleStep(), step);
+        QCOMPARE(editor->singleStep(), std::pow(10.0, -decimals));
     }
     QCOMPARE(form.setupFee->decimals(), 2);
-    QCOMPARE(form.duplexMultiplier->decimals(), 3);
     QCOMPARE(dialog.editedProfiles().value(QStringLiteral("Dinar")).currencyCode, stored);
 
     select(form.localeSelector, QStringLiteral("de_DE"));
@@ -426,8 +363,8 @@ void SettingsDialogTest::priceEditorsTakeClicksKeysAndWheel()
     PriceSettingsDialog dialog({}, QString(), {}, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    const ProfileForm &form = dialog.form();
-    QDoubleSpinBox *a4 = form.pagePriceEditors[SlotA4];
+    QDoubleSpinBox *a4 = dialog.form().pagePriceEditors[SlotA4];
+    QDoubleSpinBox *a5 = dialog.form().pagePriceEditors[SlotA5];
     QLineEdit *a4Text = a4->findChild<QLineEdit *>();
     QTest::mouseClick(a4Text, Qt::LeftButton);
     QTRY_COMPARE(a4Text->selectedText(), QStringLiteral("0.05"));
@@ -435,14 +372,12 @@ void SettingsDialogTest::priceEditorsTakeClicksKeysAndWheel()
     QTest::qWait(20);
     QCOMPARE(a4Text->selectedText(), QString());
     QTest::keyClick(a4, Qt::Key_Tab);
-    QDoubleSpinBox *a5 = form.pagePriceEditors[SlotA5];
     QVERIFY(a5->hasFocus());
     QCOMPARE(a5->findChild<QLineEdit *>()->selectedText(), QStringLiteral("0.05"));
     QTest::keyClicks(a5, QStringLiteral("7"));
     QCOMPARE(a5->value(), 0.05); // taken only when editing finishes
     QTest::keyClick(a5, Qt::Key_Tab);
     QCOMPARE(a5->value(), 7.0);
-
     // The wheel is declined, so it travels on to the scrolled dialog.
     QWheelEvent wheel(QPointF(5, 5), a5->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
