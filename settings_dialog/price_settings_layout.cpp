@@ -68,6 +68,13 @@ QSpinBox *integerEditor(int minimum, int maximum, QWidget *parent)
     return editor;
 }
 
+// A scroll area paints its own window colour; the dialog's and the group's backgrounds should show.
+void showParentBackground(QScrollArea *area)
+{
+    area->viewport()->setAutoFillBackground(false);
+    area->widget()->setAutoFillBackground(false);
+}
+
 } // namespace
 
 void PriceSettingsDialog::buildUi()
@@ -103,6 +110,7 @@ void PriceSettingsDialog::buildUi()
     column->addWidget(buildBindingGroup(content));
     column->addWidget(buildSellerGroup(content));
     scrollArea->setWidget(content);
+    showParentBackground(scrollArea);
     rebuildCustomBindingRows();
 }
 
@@ -315,6 +323,7 @@ QWidget *PriceSettingsDialog::buildBindingGroup(QWidget *parent)
     customBindingLayout->setContentsMargins(0, 0, 0, 0);
     customBindingLayout->setSpacing(6);
     customBindingArea->setWidget(list);
+    showParentBackground(customBindingArea);
     column->addWidget(customBindingArea);
     return group;
 }

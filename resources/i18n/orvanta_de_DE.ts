@@ -477,7 +477,7 @@ Steuer (%5 %): %6</translation>
     </message>
     <message>
         <source>输入价格已含税</source>
-        <translation>Eingegebene Preise enthalten Steuer</translation>
+        <translation>Preise inkl. Steuer</translation>
     </message>
     <message>
         <source>商业计价规则</source>
@@ -521,7 +521,8 @@ Steuer (%5 %): %6</translation>
     </message>
     <message>
         <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
-        <translation>Die Menge ist die Summe der Exemplare aller Dateien; Schwelle 0 schaltet den Mengenrabatt ab.</translation>
+        <translation>Die Menge ist die Summe der Exemplare aller Dateien;
+Schwelle 0 schaltet den Mengenrabatt ab.</translation>
     </message>
     <message>
         <source>价格角色</source>

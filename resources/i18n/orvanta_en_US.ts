@@ -477,7 +477,7 @@ Tax (%5%): %6</translation>
     </message>
     <message>
         <source>输入价格已含税</source>
-        <translation>Entered prices include tax</translation>
+        <translation>Prices include tax</translation>
     </message>
     <message>
         <source>商业计价规则</source>
@@ -521,7 +521,8 @@ Tax (%5%): %6</translation>
     </message>
     <message>
         <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
-        <translation>The quantity is the total of copies over all files; a threshold of 0 turns the volume discount off.</translation>
+        <translation>The quantity is the total of copies over all files;
+a threshold of 0 turns the volume discount off.</translation>
     </message>
     <message>
         <source>价格角色</source>

@@ -477,7 +477,7 @@ Taxe (%5 %)&#xa0;: %6</translation>
     </message>
     <message>
         <source>输入价格已含税</source>
-        <translation>Prix saisis taxes comprises</translation>
+        <translation>Prix TTC</translation>
     </message>
     <message>
         <source>商业计价规则</source>
@@ -521,7 +521,8 @@ Taxe (%5 %)&#xa0;: %6</translation>
     </message>
     <message>
         <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
-        <translation>La quantité est le total des exemplaires de tous les fichiers ; un seuil de 0 désactive la remise quantité.</translation>
+        <translation>La quantité est le total des exemplaires de tous les fichiers ;
+un seuil de 0 désactive la remise quantité.</translation>
     </message>
     <message>
         <source>价格角色</source>

@@ -516,7 +516,8 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     </message>
     <message>
         <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
-        <translation>数量は全ファイルの部数の合計です。基準が 0 の場合、数量割引は適用されません。</translation>
+        <translation>数量は全ファイルの部数の合計です。
+基準が 0 の場合、数量割引は適用されません。</translation>
     </message>
     <message>
         <source>价格角色</source>

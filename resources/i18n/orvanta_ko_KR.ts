@@ -516,7 +516,8 @@ JPG, PNG, BMP, GIF, WebP, TIFF 지원</translation>
     </message>
     <message>
         <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
-        <translation>수량은 모든 파일의 부수 합계입니다. 기준이 0이면 수량 할인을 적용하지 않습니다.</translation>
+        <translation>수량은 모든 파일의 부수 합계입니다.
+기준이 0이면 수량 할인을 적용하지 않습니다.</translation>
     </message>
     <message>
         <source>价格角色</source>

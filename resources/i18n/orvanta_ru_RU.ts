@@ -478,11 +478,11 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     </message>
     <message>
         <source>税率</source>
-        <translation>Ставка налога</translation>
+        <translation>Налог</translation>
     </message>
     <message>
         <source>输入价格已含税</source>
-        <translation>Цены указаны с налогом</translation>
+        <translation>Цены с налогом</translation>
     </message>
     <message>
         <source>商业计价规则</source>
@@ -526,7 +526,8 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     </message>
     <message>
         <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
-        <translation>Количество — сумма экземпляров всех файлов; порог 0 отключает скидку за объём.</translation>
+        <translation>Количество — сумма экземпляров всех файлов;
+порог 0 отключает скидку за объём.</translation>
     </message>
     <message>
         <source>价格角色</source>
