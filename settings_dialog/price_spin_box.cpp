@@ -38,5 +38,7 @@ PriceSpinBox *createPriceSpinBox(QWidget *parent, double value)
     editor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     editor->setValue(value);
     editor->setFixedWidth(108);
+    // The wheel scrolls the dialog, so passing over an editor must not take the focus either.
+    editor->setFocusPolicy(Qt::StrongFocus);
     return editor;
 }

@@ -445,7 +445,7 @@ Steuer (%5 %): %6</translation>
     </message>
     <message>
         <source>确定删除“%1”吗？相关价格设置也会删除。</source>
-        <translation>„%1“ löschen? Die zugehörigen Preise werden ebenfalls entfernt.</translation>
+        <translation>»%1« löschen? Die zugehörigen Preise werden ebenfalls entfernt.</translation>
     </message>
     <message>
         <source>价格设置</source>
@@ -457,7 +457,7 @@ Steuer (%5 %): %6</translation>
     </message>
     <message>
         <source>识别文档尺寸后自动匹配每页单价；未识别的规格使用“其他”。</source>
-        <translation>Sobald das Format eines Dokuments erkannt ist, wird der Seitenpreis automatisch zugeordnet; nicht erkannte Formate verwenden „Sonstige“.</translation>
+        <translation>Sobald das Format eines Dokuments erkannt ist, wird der Seitenpreis automatisch zugeordnet; nicht erkannte Formate verwenden »Sonstige«.</translation>
     </message>
     <message>
         <source>地区格式</source>
@@ -678,7 +678,7 @@ Schwelle 0 schaltet den Mengenrabatt ab.</translation>
     </message>
     <message>
         <source>确定删除“%1”及其全部价格设置吗？</source>
-        <translation>„%1“ mit allen Preiseinstellungen löschen?</translation>
+        <translation>»%1« mit allen Preiseinstellungen löschen?</translation>
     </message>
 </context>
 <context>

@@ -445,7 +445,7 @@ Tax (%5%): %6</translation>
     </message>
     <message>
         <source>确定删除“%1”吗？相关价格设置也会删除。</source>
-        <translation>Delete “%1”? Its price settings will also be removed.</translation>
+        <translation>Delete &quot;%1&quot;? Its price settings will also be removed.</translation>
     </message>
     <message>
         <source>价格设置</source>
@@ -457,7 +457,7 @@ Tax (%5%): %6</translation>
     </message>
     <message>
         <source>识别文档尺寸后自动匹配每页单价；未识别的规格使用“其他”。</source>
-        <translation>Once a document's size is detected, its price per page is matched automatically; unrecognized sizes use “Other”.</translation>
+        <translation>Once a document&apos;s size is detected, its price per page is matched automatically; unrecognized sizes use &quot;Other&quot;.</translation>
     </message>
     <message>
         <source>地区格式</source>
@@ -678,7 +678,7 @@ a threshold of 0 turns the volume discount off.</translation>
     </message>
     <message>
         <source>确定删除“%1”及其全部价格设置吗？</source>
-        <translation>Delete “%1” and all of its price settings?</translation>
+        <translation>Delete &quot;%1&quot; and all of its price settings?</translation>
     </message>
 </context>
 <context>
