@@ -3,6 +3,7 @@
 #include "settings_dialog/plain_prompts.h"
 #include "settings_dialog/price_spin_box.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -62,6 +63,8 @@ void PriceSettingsDialog::rebuildCustomBindingRows()
     }
 
     const PriceProfile reference = profiles.value(currentProfileName);
+    // The editors get the currency's decimals before their value, so a third decimal is not rounded away.
+    const EditorPrecision precision = editorPrecisionFor(profileForm.currencySelector->currentText());
     QWidget *list = customBindingLayout->parentWidget();
     for (auto it = customBindingMethods.cbegin(); it != customBindingMethods.cend(); ++it) {
         const QString key = it.key();
@@ -69,7 +72,9 @@ void PriceSettingsDialog::rebuildCustomBindingRows()
         auto *row = new QHBoxLayout(rowWidget);
         row->setContentsMargins(16, 0, 16, 0);
         row->addWidget(nameLabel(it.value(), rowWidget));
-        PriceSpinBox *editor = createPriceSpinBox(rowWidget, bindingFeeFor(reference, key));
+        PriceSpinBox *editor = createPriceSpinBox(rowWidget, 0);
+        editor->setDecimals(precision.decimals);
+        editor->setValue(bindingFeeFor(reference, key));
         profileForm.bindingPriceEditors.insert(key, editor);
         row->addWidget(editor);
         auto *rename = new QPushButton(tr("重命名"), rowWidget);
