@@ -77,9 +77,6 @@ void MainWindow::exportQuotePdf()
     // Quote export is not part of this build yet; its menu entries stay disabled.
 }
 
-void MainWindow::exportExcel()
-{}
-
 void MainWindow::changeLanguage(int index)
 {
     if (!languageCombo || index < 0)

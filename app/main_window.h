@@ -19,6 +19,7 @@ class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
 class MoneyFormat;
+struct QuoteSnapshot;
 struct StorageResult;
 
 class MainWindow : public QMainWindow
@@ -44,6 +45,8 @@ public:
     bool isDuplex() const;
     const PriceProfile &currentProfile() const { return activeProfile; }
     int pendingAnalysisCount() const { return pendingAnalyses; }
+    // The rows, profile and print mode as both exports read them at the moment of export.
+    QuoteSnapshot quoteSnapshot() const;
 
 public Q_SLOTS:
     void addPaths(const QStringList &paths);

@@ -15,7 +15,8 @@ runtime_packages=(
   libqpdf-dev zlib1g-dev libgl-dev fonts-wqy-microhei
 )
 # Independent tools the tests compare against or build fixtures with.
-test_packages=(qpdf poppler-utils zip python3 python3-olefile libreoffice-writer-nogui imagemagick libimage-exiftool-perl)
+test_packages=(qpdf poppler-utils zip python3 python3-olefile libreoffice-writer-nogui imagemagick libimage-exiftool-perl
+  python3-openpyxl unzip libreoffice-calc-nogui)
 
 install_missing() {
   local missing=()

@@ -2,9 +2,17 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 #include <functional>
+
+// One file to put into an archive: its name (folders separated by '/') and its uncompressed bytes.
+struct ZipEntry
+{
+    QString name;
+    QByteArray data;
+};
 
 class ZipArchive
 {
@@ -27,4 +35,10 @@ public:
                             QString *error = nullptr);
     static bool streamEntryFromData(const QByteArray &archive, const QString &entryName,
                                     const ChunkSink &sink, QString *error = nullptr);
+
+    // Writes the entries in order, each deflated when that makes it smaller, through a save file:
+    // the path holds either its previous content or the whole new archive. On failure false and,
+    // when errorMessage is not null, the reason.
+    static bool writeArchive(const QString &filePath, const QList<ZipEntry> &entries,
+                             QString *errorMessage = nullptr);
 };

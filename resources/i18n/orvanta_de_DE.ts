@@ -394,6 +394,102 @@ Steuer (%5 %): %6</translation>
         </translation>
     </message>
     <message>
+        <source>/核价明细_%1.xlsx</source>
+        <translation>/Preisaufstellung_%1.xlsx</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Excel 明细已导出：%1</source>
+        <translation>Excel-Aufstellung exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Excel 工作表内容生成失败。</source>
+        <translation>Der Inhalt des Excel-Arbeitsblatts konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
+        <source>无法写入 Excel 文件：%1</source>
+        <translation>Die Excel-Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>打印核价明细</source>
+        <translation>Druckpreis-Aufstellung</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Steuersatz</translation>
+    </message>
+    <message>
+        <source>含税合计</source>
+        <translation>Gesamt inkl. Steuer</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Firmenname</translation>
+    </message>
+    <message>
+        <source>纸张/克重</source>
+        <translation>Papier/Grammatur</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>Druckart</translation>
+    </message>
+    <message>
+        <source>有效期至</source>
+        <translation>Gültig bis</translation>
+    </message>
+    <message>
+        <source>文件名称</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>装订费</source>
+        <translation>Bindungsgebühr</translation>
+    </message>
+    <message>
+        <source>商品金额</source>
+        <translation>Positionen</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>Grundgebühr</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>Mengenrabatt</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>Auftragsrabatt</translation>
+    </message>
+    <message>
+        <source>税前金额</source>
+        <translation>Betrag vor Steuern</translation>
+    </message>
+    <message>
+        <source>税额</source>
+        <translation>Steuer</translation>
+    </message>
+    <message>
         <source>价格设置已保存</source>
         <translation>Preiseinstellungen gespeichert.</translation>
     </message>
@@ -722,6 +818,14 @@ Schwelle 0 schaltet den Mengenrabatt ab.</translation>
     <message>
         <source>ZIP 条目数据不完整</source>
         <translation>Die Daten des ZIP-Eintrags sind unvollständig</translation>
+    </message>
+    <message>
+        <source>ZIP 条目过大或名称无效</source>
+        <translation>Der ZIP-Eintrag ist zu groß oder hat einen ungültigen Namen</translation>
+    </message>
+    <message>
+        <source>ZIP 文件数量过多</source>
+        <translation>Die ZIP-Datei enthält zu viele Einträge</translation>
     </message>
 </context>
 </TS>

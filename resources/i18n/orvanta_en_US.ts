@@ -394,6 +394,102 @@ Tax (%5%): %6</translation>
         </translation>
     </message>
     <message>
+        <source>/核价明细_%1.xlsx</source>
+        <translation>/Pricing details_%1.xlsx</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>Export failed</translation>
+    </message>
+    <message>
+        <source>Excel 明细已导出：%1</source>
+        <translation>Excel details exported: %1</translation>
+    </message>
+    <message>
+        <source>Excel 工作表内容生成失败。</source>
+        <translation>Generating the Excel worksheet content failed.</translation>
+    </message>
+    <message>
+        <source>无法写入 Excel 文件：%1</source>
+        <translation>Cannot write the Excel file: %1</translation>
+    </message>
+    <message>
+        <source>打印核价明细</source>
+        <translation>Print pricing details</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>Currency</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Tax rate</translation>
+    </message>
+    <message>
+        <source>含税合计</source>
+        <translation>Total incl. tax</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Company name</translation>
+    </message>
+    <message>
+        <source>纸张/克重</source>
+        <translation>Paper/weight</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>Print mode</translation>
+    </message>
+    <message>
+        <source>有效期至</source>
+        <translation>Valid until</translation>
+    </message>
+    <message>
+        <source>文件名称</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>装订费</source>
+        <translation>Binding fee</translation>
+    </message>
+    <message>
+        <source>商品金额</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>Setup fee</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>Volume discount</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>Quote discount</translation>
+    </message>
+    <message>
+        <source>税前金额</source>
+        <translation>Subtotal before tax</translation>
+    </message>
+    <message>
+        <source>税额</source>
+        <translation>Tax</translation>
+    </message>
+    <message>
         <source>价格设置已保存</source>
         <translation>Price settings saved.</translation>
     </message>
@@ -722,6 +818,14 @@ a threshold of 0 turns the volume discount off.</translation>
     <message>
         <source>ZIP 条目数据不完整</source>
         <translation>The ZIP entry data is incomplete</translation>
+    </message>
+    <message>
+        <source>ZIP 条目过大或名称无效</source>
+        <translation>The ZIP entry is too large or has an invalid name</translation>
+    </message>
+    <message>
+        <source>ZIP 文件数量过多</source>
+        <translation>The ZIP file contains too many entries</translation>
     </message>
 </context>
 </TS>

@@ -394,6 +394,102 @@ Taxe (%5 %)&#xa0;: %6</translation>
         </translation>
     </message>
     <message>
+        <source>/核价明细_%1.xlsx</source>
+        <translation>/Détail des prix_%1.xlsx</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>Échec de l&apos;exportation</translation>
+    </message>
+    <message>
+        <source>Excel 明细已导出：%1</source>
+        <translation>Détail Excel exporté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Excel 工作表内容生成失败。</source>
+        <translation>La génération du contenu de la feuille Excel a échoué.</translation>
+    </message>
+    <message>
+        <source>无法写入 Excel 文件：%1</source>
+        <translation>Impossible d&apos;écrire le fichier Excel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>打印核价明细</source>
+        <translation>Détail des prix d&apos;impression</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Taux de taxe</translation>
+    </message>
+    <message>
+        <source>含税合计</source>
+        <translation>Total TTC</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Nom de l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>纸张/克重</source>
+        <translation>Papier/grammage</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>Mode d&apos;impression</translation>
+    </message>
+    <message>
+        <source>有效期至</source>
+        <translation>Valable jusqu&apos;au</translation>
+    </message>
+    <message>
+        <source>文件名称</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>装订费</source>
+        <translation>Frais de reliure</translation>
+    </message>
+    <message>
+        <source>商品金额</source>
+        <translation>Articles</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>Frais de mise en route</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>Remise sur quantité</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>Remise sur le devis</translation>
+    </message>
+    <message>
+        <source>税前金额</source>
+        <translation>Montant hors taxes</translation>
+    </message>
+    <message>
+        <source>税额</source>
+        <translation>Taxe</translation>
+    </message>
+    <message>
         <source>价格设置已保存</source>
         <translation>Paramètres de prix enregistrés.</translation>
     </message>
@@ -722,6 +818,14 @@ un seuil de 0 désactive la remise quantité.</translation>
     <message>
         <source>ZIP 条目数据不完整</source>
         <translation>Les données de l’entrée ZIP sont incomplètes</translation>
+    </message>
+    <message>
+        <source>ZIP 条目过大或名称无效</source>
+        <translation>L&apos;entrée ZIP est trop grande ou son nom n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>ZIP 文件数量过多</source>
+        <translation>Le fichier ZIP contient trop d&apos;entrées</translation>
     </message>
 </context>
 </TS>

@@ -389,6 +389,102 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
         </translation>
     </message>
     <message>
+        <source>/核价明细_%1.xlsx</source>
+        <translation>/価格明細_%1.xlsx</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel ブック (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>エクスポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Excel 明细已导出：%1</source>
+        <translation>Excel 明細をエクスポートしました：%1</translation>
+    </message>
+    <message>
+        <source>Excel 工作表内容生成失败。</source>
+        <translation>Excel ワークシートの内容を生成できませんでした。</translation>
+    </message>
+    <message>
+        <source>无法写入 Excel 文件：%1</source>
+        <translation>Excel ファイルを書き込めません：%1</translation>
+    </message>
+    <message>
+        <source>打印核价明细</source>
+        <translation>印刷価格明細</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>通貨</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>税率</translation>
+    </message>
+    <message>
+        <source>含税合计</source>
+        <translation>税込合計</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>会社名</translation>
+    </message>
+    <message>
+        <source>纸张/克重</source>
+        <translation>用紙/坪量</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>印刷方式</translation>
+    </message>
+    <message>
+        <source>有效期至</source>
+        <translation>有効期限</translation>
+    </message>
+    <message>
+        <source>文件名称</source>
+        <translation>ファイル名</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>ページ数</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>装订费</source>
+        <translation>製本料金</translation>
+    </message>
+    <message>
+        <source>商品金额</source>
+        <translation>商品金額</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>基本料金</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>数量割引</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>見積割引</translation>
+    </message>
+    <message>
+        <source>税前金额</source>
+        <translation>税抜金額</translation>
+    </message>
+    <message>
+        <source>税额</source>
+        <translation>税額</translation>
+    </message>
+    <message>
         <source>价格设置已保存</source>
         <translation>価格設定を保存しました。</translation>
     </message>
@@ -717,6 +813,14 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>ZIP 条目数据不完整</source>
         <translation>ZIP エントリのデータが不完全です</translation>
+    </message>
+    <message>
+        <source>ZIP 条目过大或名称无效</source>
+        <translation>ZIP エントリが大きすぎるか、名前が無効です</translation>
+    </message>
+    <message>
+        <source>ZIP 文件数量过多</source>
+        <translation>ZIP ファイルのエントリが多すぎます</translation>
     </message>
 </context>
 </TS>

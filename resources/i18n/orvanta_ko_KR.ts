@@ -389,6 +389,102 @@ JPG, PNG, BMP, GIF, WebP, TIFF 지원</translation>
         </translation>
     </message>
     <message>
+        <source>/核价明细_%1.xlsx</source>
+        <translation>/가격 명세_%1.xlsx</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel 통합 문서 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>내보내기 실패</translation>
+    </message>
+    <message>
+        <source>Excel 明细已导出：%1</source>
+        <translation>Excel 명세를 내보냈습니다: %1</translation>
+    </message>
+    <message>
+        <source>Excel 工作表内容生成失败。</source>
+        <translation>Excel 워크시트 내용을 생성하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>无法写入 Excel 文件：%1</source>
+        <translation>Excel 파일을 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>打印核价明细</source>
+        <translation>인쇄 가격 명세</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>통화</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>세율</translation>
+    </message>
+    <message>
+        <source>含税合计</source>
+        <translation>세금 포함 합계</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>회사명</translation>
+    </message>
+    <message>
+        <source>纸张/克重</source>
+        <translation>용지/평량</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>인쇄 방식</translation>
+    </message>
+    <message>
+        <source>有效期至</source>
+        <translation>유효 기한</translation>
+    </message>
+    <message>
+        <source>文件名称</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>페이지</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>装订费</source>
+        <translation>제본 비용</translation>
+    </message>
+    <message>
+        <source>商品金额</source>
+        <translation>상품 금액</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>기본료</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>수량 할인</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>견적 할인</translation>
+    </message>
+    <message>
+        <source>税前金额</source>
+        <translation>세전 금액</translation>
+    </message>
+    <message>
+        <source>税额</source>
+        <translation>세액</translation>
+    </message>
+    <message>
         <source>价格设置已保存</source>
         <translation>가격 설정을 저장했습니다.</translation>
     </message>
@@ -717,6 +813,14 @@ JPG, PNG, BMP, GIF, WebP, TIFF 지원</translation>
     <message>
         <source>ZIP 条目数据不完整</source>
         <translation>ZIP 항목 데이터가 불완전합니다</translation>
+    </message>
+    <message>
+        <source>ZIP 条目过大或名称无效</source>
+        <translation>ZIP 항목이 너무 크거나 이름이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>ZIP 文件数量过多</source>
+        <translation>ZIP 파일의 항목이 너무 많습니다</translation>
     </message>
 </context>
 </TS>

@@ -399,6 +399,102 @@ PDF и DOCX по-прежнему обрабатываются как обычн
         </translation>
     </message>
     <message>
+        <source>/核价明细_%1.xlsx</source>
+        <translation>/Детализация цен_%1.xlsx</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Книга Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>Ошибка экспорта</translation>
+    </message>
+    <message>
+        <source>Excel 明细已导出：%1</source>
+        <translation>Детализация Excel экспортирована: %1</translation>
+    </message>
+    <message>
+        <source>Excel 工作表内容生成失败。</source>
+        <translation>Не удалось сформировать содержимое листа Excel.</translation>
+    </message>
+    <message>
+        <source>无法写入 Excel 文件：%1</source>
+        <translation>Не удаётся записать файл Excel: %1</translation>
+    </message>
+    <message>
+        <source>打印核价明细</source>
+        <translation>Детализация цен на печать</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>Валюта</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Ставка налога</translation>
+    </message>
+    <message>
+        <source>含税合计</source>
+        <translation>Итого с налогом</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Название компании</translation>
+    </message>
+    <message>
+        <source>纸张/克重</source>
+        <translation>Бумага/плотность</translation>
+    </message>
+    <message>
+        <source>打印方式</source>
+        <translation>Режим печати</translation>
+    </message>
+    <message>
+        <source>有效期至</source>
+        <translation>Действительно до</translation>
+    </message>
+    <message>
+        <source>文件名称</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Формат</translation>
+    </message>
+    <message>
+        <source>装订费</source>
+        <translation>Стоимость переплёта</translation>
+    </message>
+    <message>
+        <source>商品金额</source>
+        <translation>Позиции</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>Плата за запуск</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>Скидка за объём</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>Скидка на заказ</translation>
+    </message>
+    <message>
+        <source>税前金额</source>
+        <translation>Сумма без налога</translation>
+    </message>
+    <message>
+        <source>税额</source>
+        <translation>Налог</translation>
+    </message>
+    <message>
         <source>价格设置已保存</source>
         <translation>Настройки цен сохранены.</translation>
     </message>
@@ -727,6 +823,14 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>ZIP 条目数据不完整</source>
         <translation>Данные элемента ZIP неполные</translation>
+    </message>
+    <message>
+        <source>ZIP 条目过大或名称无效</source>
+        <translation>Элемент ZIP слишком велик или имеет недопустимое имя</translation>
+    </message>
+    <message>
+        <source>ZIP 文件数量过多</source>
+        <translation>В файле ZIP слишком много элементов</translation>
     </message>
 </context>
 </TS>
