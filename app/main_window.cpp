@@ -76,11 +76,6 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     placeEmptyHint();
 }
 
-void MainWindow::showPriceSettings()
-{
-    // The price settings dialog is not part of this build yet; its button stays disabled.
-}
-
 void MainWindow::changeLanguage(int index)
 {
     if (!languageCombo || index < 0)

@@ -126,8 +126,6 @@ QWidget *MainWindow::buildTopBar()
     row->addStretch();
     auto *settingsButton = new QPushButton(tr("价格设置"), topBar);
     settingsButton->setObjectName(QStringLiteral("priceSettingsButton"));
-    // Enabled once the price settings dialog is part of the program.
-    settingsButton->setEnabled(false);
     row->addWidget(settingsButton);
     auto *clearButton = new QPushButton(tr("清空"), topBar);
     clearButton->setObjectName(QStringLiteral("dangerButton"));

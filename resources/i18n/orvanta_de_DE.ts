@@ -657,12 +657,292 @@ Unterstützt: PDF-, Word- (DOC, DOCX) und WPS-Dokumente sowie JPG-, PNG-, BMP-, 
         <source>税额</source>
         <translation>Steuer</translation>
     </message>
+    <message>
+        <source>价格设置已保存</source>
+        <translation>Preiseinstellungen gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>Seitenzahl wird im Hintergrund ermittelt</translation>
+    </message>
+</context>
+<context>
+    <name>PriceSettingsDialog</name>
+    <message>
+        <source>重命名</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>尚未添加自定义装订方式。</source>
+        <translation>Noch keine eigenen Bindearten angelegt.</translation>
+    </message>
+    <message>
+        <source>新增装订方式</source>
+        <translation>Bindeart hinzufügen</translation>
+    </message>
+    <message>
+        <source>装订方式名称</source>
+        <translation>Name der Bindeart</translation>
+    </message>
+    <message>
+        <source>名称已存在</source>
+        <translation>Name bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>请使用其他装订方式名称。</source>
+        <translation>Bitte einen anderen Namen für die Bindeart verwenden.</translation>
+    </message>
+    <message>
+        <source>重命名装订方式</source>
+        <translation>Bindeart umbenennen</translation>
+    </message>
+    <message>
+        <source>删除装订方式</source>
+        <translation>Bindeart löschen</translation>
+    </message>
+    <message>
+        <source>确定删除“%1”吗？相关价格设置也会删除。</source>
+        <translation>»%1« löschen? Die zugehörigen Preise werden ebenfalls entfernt.</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>Preiseinstellungen</translation>
+    </message>
+    <message>
+        <source>按纸张尺寸计价</source>
+        <translation>Preise nach Papierformat</translation>
+    </message>
+    <message>
+        <source>识别文档尺寸后自动匹配每页单价；未识别的规格使用“其他”。</source>
+        <translation>Sobald das Format eines Dokuments erkannt ist, wird der Seitenpreis automatisch zugeordnet; nicht erkannte Formate verwenden »Sonstige«.</translation>
+    </message>
+    <message>
+        <source>地区格式</source>
+        <translation>Regionalformat</translation>
+    </message>
+    <message>
+        <source>跟随系统（%1）</source>
+        <translation>Systemeinstellung (%1)</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Steuersatz</translation>
+    </message>
+    <message>
+        <source>输入价格已含税</source>
+        <translation>Preise inkl. Steuer</translation>
+    </message>
+    <message>
+        <source>商业计价规则</source>
+        <translation>Kaufmännische Preisregeln</translation>
+    </message>
+    <message>
+        <source>例如：80 gsm uncoated</source>
+        <translation>z. B. 80 g/m² ungestrichen</translation>
+    </message>
+    <message>
+        <source>纸张/克重说明</source>
+        <translation>Papier / Grammatur</translation>
+    </message>
+    <message>
+        <source>双面价格系数</source>
+        <translation>Faktor für Duplexdruck</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>Einrichtungsgebühr</translation>
+    </message>
+    <message>
+        <source>最低消费</source>
+        <translation>Mindestbetrag</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>Auftragsrabatt</translation>
+    </message>
+    <message>
+        <source>数量折扣门槛</source>
+        <translation>Mengenrabatt ab</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>Mengenrabatt</translation>
+    </message>
+    <message>
+        <source>金额舍入单位</source>
+        <translation>Rundungsschritt</translation>
+    </message>
+    <message>
+        <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
+        <translation>Die Menge ist die Summe der Exemplare aller Dateien;
+Schwelle 0 schaltet den Mengenrabatt ab.</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>Preisprofil</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>Farbe Tintenstrahl</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>Farbe Laser</translation>
+    </message>
+    <message>
+        <source>统一单价</source>
+        <translation>Einheitspreis</translation>
+    </message>
+    <message>
+        <source>应用到全部尺寸</source>
+        <translation>Auf alle Formate anwenden</translation>
+    </message>
+    <message>
+        <source>每页单价</source>
+        <translation>Preis pro Seite</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>装订方式单价（每份）</source>
+        <translation>Bindepreis (pro Exemplar)</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>Eckheftung</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>Doppelheftung</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>Rückendrahtheftung</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>Klebebindung</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>Plastikbindung</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>Wire-O-Bindung</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>Spiralbindung</translation>
+    </message>
+    <message>
+        <source>自定义装订方式</source>
+        <translation>Eigene Bindearten</translation>
+    </message>
+    <message>
+        <source>报价单商家信息</source>
+        <translation>Anbieterangaben für Angebote</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Firmenname</translation>
+    </message>
+    <message>
+        <source>税号</source>
+        <translation>Steuernummer</translation>
+    </message>
+    <message>
+        <source>联系方式</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>客户名称</source>
+        <translation>Kundenname</translation>
+    </message>
+    <message>
+        <source>客户联系方式</source>
+        <translation>Kundenkontakt</translation>
+    </message>
+    <message>
+        <source>有效天数</source>
+        <translation>Gültigkeit (Tage)</translation>
+    </message>
+    <message>
+        <source>付款条款</source>
+        <translation>Zahlungsbedingungen</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>新增价格角色</source>
+        <translation>Preisprofil hinzufügen</translation>
+    </message>
+    <message>
+        <source>角色名称</source>
+        <translation>Profilname</translation>
+    </message>
+    <message>
+        <source>请使用其他角色名称。</source>
+        <translation>Bitte einen anderen Profilnamen verwenden.</translation>
+    </message>
+    <message>
+        <source>重命名价格角色</source>
+        <translation>Preisprofil umbenennen</translation>
+    </message>
+    <message>
+        <source>无法删除</source>
+        <translation>Löschen nicht möglich</translation>
+    </message>
+    <message>
+        <source>至少需要保留一个价格角色。</source>
+        <translation>Mindestens ein Preisprofil muss erhalten bleiben.</translation>
+    </message>
+    <message>
+        <source>删除价格角色</source>
+        <translation>Preisprofil löschen</translation>
+    </message>
+    <message>
+        <source>确定删除“%1”及其全部价格设置吗？</source>
+        <translation>»%1« mit allen Preiseinstellungen löschen?</translation>
     </message>
 </context>
 <context>

@@ -657,12 +657,292 @@ Supports PDF, Word (DOC, DOCX) and WPS documents and JPG, PNG, BMP, GIF, WebP, T
         <source>税额</source>
         <translation>Tax</translation>
     </message>
+    <message>
+        <source>价格设置已保存</source>
+        <translation>Price settings saved.</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>Detecting the page count in the background</translation>
+    </message>
+</context>
+<context>
+    <name>PriceSettingsDialog</name>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>尚未添加自定义装订方式。</source>
+        <translation>No custom binding methods have been added.</translation>
+    </message>
+    <message>
+        <source>新增装订方式</source>
+        <translation>Add Binding Method</translation>
+    </message>
+    <message>
+        <source>装订方式名称</source>
+        <translation>Binding Method Name</translation>
+    </message>
+    <message>
+        <source>名称已存在</source>
+        <translation>Name Already Exists</translation>
+    </message>
+    <message>
+        <source>请使用其他装订方式名称。</source>
+        <translation>Use a different binding method name.</translation>
+    </message>
+    <message>
+        <source>重命名装订方式</source>
+        <translation>Rename Binding Method</translation>
+    </message>
+    <message>
+        <source>删除装订方式</source>
+        <translation>Delete Binding Method</translation>
+    </message>
+    <message>
+        <source>确定删除“%1”吗？相关价格设置也会删除。</source>
+        <translation>Delete &quot;%1&quot;? Its price settings will also be removed.</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>Price Settings</translation>
+    </message>
+    <message>
+        <source>按纸张尺寸计价</source>
+        <translation>Prices by paper size</translation>
+    </message>
+    <message>
+        <source>识别文档尺寸后自动匹配每页单价；未识别的规格使用“其他”。</source>
+        <translation>Once a document&apos;s size is detected, its price per page is matched automatically; unrecognized sizes use &quot;Other&quot;.</translation>
+    </message>
+    <message>
+        <source>地区格式</source>
+        <translation>Regional format</translation>
+    </message>
+    <message>
+        <source>跟随系统（%1）</source>
+        <translation>Follow system (%1)</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>Currency</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Tax rate</translation>
+    </message>
+    <message>
+        <source>输入价格已含税</source>
+        <translation>Prices include tax</translation>
+    </message>
+    <message>
+        <source>商业计价规则</source>
+        <translation>Commercial pricing rules</translation>
+    </message>
+    <message>
+        <source>例如：80 gsm uncoated</source>
+        <translation>e.g. 80 gsm uncoated</translation>
+    </message>
+    <message>
+        <source>纸张/克重说明</source>
+        <translation>Paper / weight</translation>
+    </message>
+    <message>
+        <source>双面价格系数</source>
+        <translation>Duplex price factor</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>Setup fee</translation>
+    </message>
+    <message>
+        <source>最低消费</source>
+        <translation>Minimum charge</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>Quote discount</translation>
+    </message>
+    <message>
+        <source>数量折扣门槛</source>
+        <translation>Volume discount threshold</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>Volume discount</translation>
+    </message>
+    <message>
+        <source>金额舍入单位</source>
+        <translation>Rounding increment</translation>
+    </message>
+    <message>
+        <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
+        <translation>The quantity is the total of copies over all files;
+a threshold of 0 turns the volume discount off.</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>Price profile</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Black &amp; White</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>Inkjet Color</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>Laser Color</translation>
+    </message>
+    <message>
+        <source>统一单价</source>
+        <translation>Uniform price</translation>
+    </message>
+    <message>
+        <source>应用到全部尺寸</source>
+        <translation>Apply to all sizes</translation>
+    </message>
+    <message>
+        <source>每页单价</source>
+        <translation>Price per page</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>装订方式单价（每份）</source>
+        <translation>Binding price (per copy)</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>Corner staple</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>Double staple</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>Saddle stitch</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>Perfect binding</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>Comb binding</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>Wire-O binding</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>Coil binding</translation>
+    </message>
+    <message>
+        <source>自定义装订方式</source>
+        <translation>Custom binding methods</translation>
+    </message>
+    <message>
+        <source>报价单商家信息</source>
+        <translation>Seller details for quotes</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Company name</translation>
+    </message>
+    <message>
+        <source>税号</source>
+        <translation>Tax ID</translation>
+    </message>
+    <message>
+        <source>联系方式</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>客户名称</source>
+        <translation>Customer name</translation>
+    </message>
+    <message>
+        <source>客户联系方式</source>
+        <translation>Customer contact</translation>
+    </message>
+    <message>
+        <source>有效天数</source>
+        <translation>Valid for (days)</translation>
+    </message>
+    <message>
+        <source>付款条款</source>
+        <translation>Payment terms</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Save Settings</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>新增价格角色</source>
+        <translation>Add Price Profile</translation>
+    </message>
+    <message>
+        <source>角色名称</source>
+        <translation>Profile Name</translation>
+    </message>
+    <message>
+        <source>请使用其他角色名称。</source>
+        <translation>Use a different profile name.</translation>
+    </message>
+    <message>
+        <source>重命名价格角色</source>
+        <translation>Rename Price Profile</translation>
+    </message>
+    <message>
+        <source>无法删除</source>
+        <translation>Cannot Delete</translation>
+    </message>
+    <message>
+        <source>至少需要保留一个价格角色。</source>
+        <translation>At least one price profile has to remain.</translation>
+    </message>
+    <message>
+        <source>删除价格角色</source>
+        <translation>Delete Price Profile</translation>
+    </message>
+    <message>
+        <source>确定删除“%1”及其全部价格设置吗？</source>
+        <translation>Delete &quot;%1&quot; and all of its price settings?</translation>
     </message>
 </context>
 <context>

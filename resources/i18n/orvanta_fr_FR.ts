@@ -657,12 +657,292 @@ Formats pris en charge&#xa0;: documents PDF, Word (DOC, DOCX) et WPS, images JPG
         <source>税额</source>
         <translation>Taxe</translation>
     </message>
+    <message>
+        <source>价格设置已保存</source>
+        <translation>Paramètres de prix enregistrés.</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>Détection du nombre de pages en arrière-plan</translation>
+    </message>
+</context>
+<context>
+    <name>PriceSettingsDialog</name>
+    <message>
+        <source>重命名</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>尚未添加自定义装订方式。</source>
+        <translation>Aucune reliure personnalisée n’a été ajoutée.</translation>
+    </message>
+    <message>
+        <source>新增装订方式</source>
+        <translation>Ajouter une reliure</translation>
+    </message>
+    <message>
+        <source>装订方式名称</source>
+        <translation>Nom de la reliure</translation>
+    </message>
+    <message>
+        <source>名称已存在</source>
+        <translation>Nom déjà utilisé</translation>
+    </message>
+    <message>
+        <source>请使用其他装订方式名称。</source>
+        <translation>Choisissez un autre nom de reliure.</translation>
+    </message>
+    <message>
+        <source>重命名装订方式</source>
+        <translation>Renommer la reliure</translation>
+    </message>
+    <message>
+        <source>删除装订方式</source>
+        <translation>Supprimer la reliure</translation>
+    </message>
+    <message>
+        <source>确定删除“%1”吗？相关价格设置也会删除。</source>
+        <translation>Supprimer « %1 » ? Ses prix seront également supprimés.</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>Paramètres de prix</translation>
+    </message>
+    <message>
+        <source>按纸张尺寸计价</source>
+        <translation>Prix selon le format du papier</translation>
+    </message>
+    <message>
+        <source>识别文档尺寸后自动匹配每页单价；未识别的规格使用“其他”。</source>
+        <translation>Une fois le format du document détecté, le prix par page est appliqué automatiquement ; les formats non reconnus utilisent « Autre ».</translation>
+    </message>
+    <message>
+        <source>地区格式</source>
+        <translation>Format régional</translation>
+    </message>
+    <message>
+        <source>跟随系统（%1）</source>
+        <translation>Système (%1)</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Taux de taxe</translation>
+    </message>
+    <message>
+        <source>输入价格已含税</source>
+        <translation>Prix TTC</translation>
+    </message>
+    <message>
+        <source>商业计价规则</source>
+        <translation>Règles commerciales</translation>
+    </message>
+    <message>
+        <source>例如：80 gsm uncoated</source>
+        <translation>p. ex. 80 g/m² non couché</translation>
+    </message>
+    <message>
+        <source>纸张/克重说明</source>
+        <translation>Papier / grammage</translation>
+    </message>
+    <message>
+        <source>双面价格系数</source>
+        <translation>Coefficient recto verso</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>Frais fixes</translation>
+    </message>
+    <message>
+        <source>最低消费</source>
+        <translation>Montant minimum</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>Remise sur le devis</translation>
+    </message>
+    <message>
+        <source>数量折扣门槛</source>
+        <translation>Seuil de remise quantité</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>Remise quantité</translation>
+    </message>
+    <message>
+        <source>金额舍入单位</source>
+        <translation>Pas d’arrondi</translation>
+    </message>
+    <message>
+        <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
+        <translation>La quantité est le total des exemplaires de tous les fichiers ;
+un seuil de 0 désactive la remise quantité.</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>Profil de prix</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>Couleur jet d’encre</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>Couleur laser</translation>
+    </message>
+    <message>
+        <source>统一单价</source>
+        <translation>Prix unique</translation>
+    </message>
+    <message>
+        <source>应用到全部尺寸</source>
+        <translation>Appliquer à tous les formats</translation>
+    </message>
+    <message>
+        <source>每页单价</source>
+        <translation>Prix par page</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>装订方式单价（每份）</source>
+        <translation>Prix de reliure (par exemplaire)</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>Agrafe en coin</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>Deux agrafes</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>Piqûre à cheval</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>Dos carré collé</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>Reliure peigne</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>Reliure Wire-O</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>Reliure spirale</translation>
+    </message>
+    <message>
+        <source>自定义装订方式</source>
+        <translation>Reliures personnalisées</translation>
+    </message>
+    <message>
+        <source>报价单商家信息</source>
+        <translation>Coordonnées du vendeur sur les devis</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Raison sociale</translation>
+    </message>
+    <message>
+        <source>税号</source>
+        <translation>N° de TVA</translation>
+    </message>
+    <message>
+        <source>联系方式</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>客户名称</source>
+        <translation>Nom du client</translation>
+    </message>
+    <message>
+        <source>客户联系方式</source>
+        <translation>Contact du client</translation>
+    </message>
+    <message>
+        <source>有效天数</source>
+        <translation>Validité (jours)</translation>
+    </message>
+    <message>
+        <source>付款条款</source>
+        <translation>Conditions de paiement</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>新增价格角色</source>
+        <translation>Ajouter un profil de prix</translation>
+    </message>
+    <message>
+        <source>角色名称</source>
+        <translation>Nom du profil</translation>
+    </message>
+    <message>
+        <source>请使用其他角色名称。</source>
+        <translation>Choisissez un autre nom de profil.</translation>
+    </message>
+    <message>
+        <source>重命名价格角色</source>
+        <translation>Renommer le profil de prix</translation>
+    </message>
+    <message>
+        <source>无法删除</source>
+        <translation>Suppression impossible</translation>
+    </message>
+    <message>
+        <source>至少需要保留一个价格角色。</source>
+        <translation>Au moins un profil de prix doit être conservé.</translation>
+    </message>
+    <message>
+        <source>删除价格角色</source>
+        <translation>Supprimer le profil de prix</translation>
+    </message>
+    <message>
+        <source>确定删除“%1”及其全部价格设置吗？</source>
+        <translation>Supprimer « %1 » et tous ses paramètres de prix ?</translation>
     </message>
 </context>
 <context>

@@ -646,12 +646,292 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
         <source>税额</source>
         <translation>세액</translation>
     </message>
+    <message>
+        <source>价格设置已保存</source>
+        <translation>가격 설정을 저장했습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>백그라운드에서 페이지 수 인식 중</translation>
+    </message>
+</context>
+<context>
+    <name>PriceSettingsDialog</name>
+    <message>
+        <source>重命名</source>
+        <translation>이름 변경</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>尚未添加自定义装订方式。</source>
+        <translation>추가된 사용자 제본 방식이 없습니다.</translation>
+    </message>
+    <message>
+        <source>新增装订方式</source>
+        <translation>제본 방식 추가</translation>
+    </message>
+    <message>
+        <source>装订方式名称</source>
+        <translation>제본 방식 이름</translation>
+    </message>
+    <message>
+        <source>名称已存在</source>
+        <translation>이미 있는 이름</translation>
+    </message>
+    <message>
+        <source>请使用其他装订方式名称。</source>
+        <translation>다른 제본 방식 이름을 사용하세요.</translation>
+    </message>
+    <message>
+        <source>重命名装订方式</source>
+        <translation>제본 방식 이름 변경</translation>
+    </message>
+    <message>
+        <source>删除装订方式</source>
+        <translation>제본 방식 삭제</translation>
+    </message>
+    <message>
+        <source>确定删除“%1”吗？相关价格设置也会删除。</source>
+        <translation>“%1”을(를) 삭제할까요? 관련 가격 설정도 삭제됩니다.</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>가격 설정</translation>
+    </message>
+    <message>
+        <source>按纸张尺寸计价</source>
+        <translation>용지 크기별 가격</translation>
+    </message>
+    <message>
+        <source>识别文档尺寸后自动匹配每页单价；未识别的规格使用“其他”。</source>
+        <translation>문서 크기를 인식하면 페이지당 단가가 자동으로 적용됩니다. 인식하지 못한 크기에는 “기타”가 사용됩니다.</translation>
+    </message>
+    <message>
+        <source>地区格式</source>
+        <translation>지역 형식</translation>
+    </message>
+    <message>
+        <source>跟随系统（%1）</source>
+        <translation>시스템 설정 따름 (%1)</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>통화</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>세율</translation>
+    </message>
+    <message>
+        <source>输入价格已含税</source>
+        <translation>입력 가격에 세금 포함</translation>
+    </message>
+    <message>
+        <source>商业计价规则</source>
+        <translation>상거래 가격 규칙</translation>
+    </message>
+    <message>
+        <source>例如：80 gsm uncoated</source>
+        <translation>예: 80 gsm 비코팅지</translation>
+    </message>
+    <message>
+        <source>纸张/克重说明</source>
+        <translation>용지/평량 설명</translation>
+    </message>
+    <message>
+        <source>双面价格系数</source>
+        <translation>양면 가격 계수</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>기본 요금</translation>
+    </message>
+    <message>
+        <source>最低消费</source>
+        <translation>최소 금액</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>견적 전체 할인</translation>
+    </message>
+    <message>
+        <source>数量折扣门槛</source>
+        <translation>수량 할인 기준</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>수량 할인</translation>
+    </message>
+    <message>
+        <source>金额舍入单位</source>
+        <translation>금액 반올림 단위</translation>
+    </message>
+    <message>
+        <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
+        <translation>수량은 모든 파일의 부수 합계입니다.
+기준이 0이면 수량 할인을 적용하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>가격 프로필</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>색상</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>흑백</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>잉크젯 컬러</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>레이저 컬러</translation>
+    </message>
+    <message>
+        <source>统一单价</source>
+        <translation>일괄 단가</translation>
+    </message>
+    <message>
+        <source>应用到全部尺寸</source>
+        <translation>모든 크기에 적용</translation>
+    </message>
+    <message>
+        <source>每页单价</source>
+        <translation>페이지당 단가</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>기타</translation>
+    </message>
+    <message>
+        <source>装订方式单价（每份）</source>
+        <translation>제본 단가(부당)</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>모서리 스테이플</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>2곳 스테이플</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>중철 제본</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>무선 제본</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>플라스틱 링 제본</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>와이어 링 제본</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>스프링 제본</translation>
+    </message>
+    <message>
+        <source>自定义装订方式</source>
+        <translation>사용자 제본 방식</translation>
+    </message>
+    <message>
+        <source>报价单商家信息</source>
+        <translation>견적서 판매자 정보</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>회사명</translation>
+    </message>
+    <message>
+        <source>税号</source>
+        <translation>사업자 등록번호</translation>
+    </message>
+    <message>
+        <source>联系方式</source>
+        <translation>연락처</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>주소</translation>
+    </message>
+    <message>
+        <source>客户名称</source>
+        <translation>고객명</translation>
+    </message>
+    <message>
+        <source>客户联系方式</source>
+        <translation>고객 연락처</translation>
+    </message>
+    <message>
+        <source>有效天数</source>
+        <translation>유효 일수</translation>
+    </message>
+    <message>
+        <source>付款条款</source>
+        <translation>결제 조건</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>설정 저장</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>新增价格角色</source>
+        <translation>가격 프로필 추가</translation>
+    </message>
+    <message>
+        <source>角色名称</source>
+        <translation>프로필 이름</translation>
+    </message>
+    <message>
+        <source>请使用其他角色名称。</source>
+        <translation>다른 프로필 이름을 사용하세요.</translation>
+    </message>
+    <message>
+        <source>重命名价格角色</source>
+        <translation>가격 프로필 이름 변경</translation>
+    </message>
+    <message>
+        <source>无法删除</source>
+        <translation>삭제할 수 없음</translation>
+    </message>
+    <message>
+        <source>至少需要保留一个价格角色。</source>
+        <translation>가격 프로필은 하나 이상 있어야 합니다.</translation>
+    </message>
+    <message>
+        <source>删除价格角色</source>
+        <translation>가격 프로필 삭제</translation>
+    </message>
+    <message>
+        <source>确定删除“%1”及其全部价格设置吗？</source>
+        <translation>“%1” 및 모든 가격 설정을 삭제할까요?</translation>
     </message>
 </context>
 <context>

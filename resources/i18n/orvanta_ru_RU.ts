@@ -668,12 +668,292 @@ PDF и DOCX по-прежнему обрабатываются как обычн
         <source>税额</source>
         <translation>Налог</translation>
     </message>
+    <message>
+        <source>价格设置已保存</source>
+        <translation>Настройки цен сохранены.</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>Определение числа страниц в фоне</translation>
+    </message>
+</context>
+<context>
+    <name>PriceSettingsDialog</name>
+    <message>
+        <source>重命名</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>尚未添加自定义装订方式。</source>
+        <translation>Собственные виды переплёта ещё не добавлены.</translation>
+    </message>
+    <message>
+        <source>新增装订方式</source>
+        <translation>Добавить вид переплёта</translation>
+    </message>
+    <message>
+        <source>装订方式名称</source>
+        <translation>Название вида переплёта</translation>
+    </message>
+    <message>
+        <source>名称已存在</source>
+        <translation>Название уже существует</translation>
+    </message>
+    <message>
+        <source>请使用其他装订方式名称。</source>
+        <translation>Укажите другое название вида переплёта.</translation>
+    </message>
+    <message>
+        <source>重命名装订方式</source>
+        <translation>Переименовать вид переплёта</translation>
+    </message>
+    <message>
+        <source>删除装订方式</source>
+        <translation>Удалить вид переплёта</translation>
+    </message>
+    <message>
+        <source>确定删除“%1”吗？相关价格设置也会删除。</source>
+        <translation>Удалить «%1»? Связанные цены тоже будут удалены.</translation>
+    </message>
+    <message>
+        <source>价格设置</source>
+        <translation>Настройки цен</translation>
+    </message>
+    <message>
+        <source>按纸张尺寸计价</source>
+        <translation>Цены по формату бумаги</translation>
+    </message>
+    <message>
+        <source>识别文档尺寸后自动匹配每页单价；未识别的规格使用“其他”。</source>
+        <translation>После определения формата документа цена за страницу подставляется автоматически; для нераспознанных форматов используется «Другой».</translation>
+    </message>
+    <message>
+        <source>地区格式</source>
+        <translation>Региональный формат</translation>
+    </message>
+    <message>
+        <source>跟随系统（%1）</source>
+        <translation>Как в системе (%1)</translation>
+    </message>
+    <message>
+        <source>币种</source>
+        <translation>Валюта</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Налог</translation>
+    </message>
+    <message>
+        <source>输入价格已含税</source>
+        <translation>Цены с налогом</translation>
+    </message>
+    <message>
+        <source>商业计价规则</source>
+        <translation>Коммерческие правила расчёта</translation>
+    </message>
+    <message>
+        <source>例如：80 gsm uncoated</source>
+        <translation>например: 80 г/м² без покрытия</translation>
+    </message>
+    <message>
+        <source>纸张/克重说明</source>
+        <translation>Бумага / плотность</translation>
+    </message>
+    <message>
+        <source>双面价格系数</source>
+        <translation>Коэффициент двусторонней печати</translation>
+    </message>
+    <message>
+        <source>起步费</source>
+        <translation>Плата за подготовку</translation>
+    </message>
+    <message>
+        <source>最低消费</source>
+        <translation>Минимальная сумма</translation>
+    </message>
+    <message>
+        <source>整单折扣</source>
+        <translation>Скидка на заказ</translation>
+    </message>
+    <message>
+        <source>数量折扣门槛</source>
+        <translation>Порог скидки за объём</translation>
+    </message>
+    <message>
+        <source>数量折扣</source>
+        <translation>Скидка за объём</translation>
+    </message>
+    <message>
+        <source>金额舍入单位</source>
+        <translation>Шаг округления</translation>
+    </message>
+    <message>
+        <source>数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。</source>
+        <translation>Количество — сумма экземпляров всех файлов;
+порог 0 отключает скидку за объём.</translation>
+    </message>
+    <message>
+        <source>价格角色</source>
+        <translation>Профиль цен</translation>
+    </message>
+    <message>
+        <source>通用</source>
+        <translation>Общий</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>黑白</source>
+        <translation>Чёрно-белая</translation>
+    </message>
+    <message>
+        <source>喷墨彩</source>
+        <translation>Цветная струйная</translation>
+    </message>
+    <message>
+        <source>激光彩</source>
+        <translation>Цветная лазерная</translation>
+    </message>
+    <message>
+        <source>统一单价</source>
+        <translation>Единая цена</translation>
+    </message>
+    <message>
+        <source>应用到全部尺寸</source>
+        <translation>Применить ко всем форматам</translation>
+    </message>
+    <message>
+        <source>每页单价</source>
+        <translation>Цена за страницу</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Другой</translation>
+    </message>
+    <message>
+        <source>装订方式单价（每份）</source>
+        <translation>Цена переплёта (за экземпляр)</translation>
+    </message>
+    <message>
+        <source>角钉</source>
+        <translation>Скоба в углу</translation>
+    </message>
+    <message>
+        <source>双钉</source>
+        <translation>Две скобы</translation>
+    </message>
+    <message>
+        <source>骑马钉</source>
+        <translation>Брошюровка на скобу</translation>
+    </message>
+    <message>
+        <source>胶装</source>
+        <translation>Клеевой переплёт</translation>
+    </message>
+    <message>
+        <source>梳式装订</source>
+        <translation>Пластиковая пружина</translation>
+    </message>
+    <message>
+        <source>铁圈装订</source>
+        <translation>Металлическая пружина</translation>
+    </message>
+    <message>
+        <source>螺旋装订</source>
+        <translation>Спиральный переплёт</translation>
+    </message>
+    <message>
+        <source>自定义装订方式</source>
+        <translation>Собственные виды переплёта</translation>
+    </message>
+    <message>
+        <source>报价单商家信息</source>
+        <translation>Данные продавца для предложений</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Название компании</translation>
+    </message>
+    <message>
+        <source>税号</source>
+        <translation>ИНН</translation>
+    </message>
+    <message>
+        <source>联系方式</source>
+        <translation>Контакты</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>客户名称</source>
+        <translation>Клиент</translation>
+    </message>
+    <message>
+        <source>客户联系方式</source>
+        <translation>Контакты клиента</translation>
+    </message>
+    <message>
+        <source>有效天数</source>
+        <translation>Срок действия (дней)</translation>
+    </message>
+    <message>
+        <source>付款条款</source>
+        <translation>Условия оплаты</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Сохранить настройки</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>新增价格角色</source>
+        <translation>Добавить профиль цен</translation>
+    </message>
+    <message>
+        <source>角色名称</source>
+        <translation>Название профиля</translation>
+    </message>
+    <message>
+        <source>请使用其他角色名称。</source>
+        <translation>Укажите другое название профиля.</translation>
+    </message>
+    <message>
+        <source>重命名价格角色</source>
+        <translation>Переименовать профиль цен</translation>
+    </message>
+    <message>
+        <source>无法删除</source>
+        <translation>Удаление невозможно</translation>
+    </message>
+    <message>
+        <source>至少需要保留一个价格角色。</source>
+        <translation>Должен остаться хотя бы один профиль цен.</translation>
+    </message>
+    <message>
+        <source>删除价格角色</source>
+        <translation>Удалить профиль цен</translation>
+    </message>
+    <message>
+        <source>确定删除“%1”及其全部价格设置吗？</source>
+        <translation>Удалить «%1» со всеми настройками цен?</translation>
     </message>
 </context>
 <context>
