@@ -5,6 +5,7 @@
 #include "analysis/paper_size.h"
 #include "documents/column_resize_freeze.h"
 #include "documents/document_columns.h"
+#include "export/quote_lines.h"
 
 #include <QFutureWatcher>
 #include <QHash>
@@ -125,13 +126,13 @@ void MainWindow::writeAnalysisResult(int row, const DocumentInfo &info)
     if (QTableWidgetItem *pages = documentTable->item(row, PagesColumn)) {
         pages->setData(AnalysingRole, QVariant());
         const int count = std::max(info.pageCount, 0);
-        pages->setText(QString::number(count));
+        pages->setText(pagesCellText(info));
         pages->setData(SortKeyRole, count);
         pages->setForeground(QColor(detected ? QStringLiteral("#202938") : QStringLiteral("#D78624")));
         pages->setToolTip(detected ? tr("文件识别页数，不可手动修改") : tr("未能识别文件页数"));
     }
     if (QTableWidgetItem *size = documentTable->item(row, SizeColumn)) {
-        size->setText(info.paperSize.isEmpty() ? tr("未知") : info.paperSize);
+        size->setText(sizeCellText(info));
         size->setData(SortKeyRole, paperSizeSortKey(info.paperSize));
         size->setToolTip(info.paperSize.isEmpty() ? tr("未能读取文档纸张尺寸")
                                                   : tr("文档纸张尺寸：%1").arg(info.paperSize));

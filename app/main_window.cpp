@@ -76,11 +76,6 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     placeEmptyHint();
 }
 
-void MainWindow::exportQuotePdf()
-{
-    // Quote export is not part of this build yet; its menu entries stay disabled.
-}
-
 void MainWindow::changeLanguage(int index)
 {
     if (!languageCombo || index < 0)

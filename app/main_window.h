@@ -46,8 +46,11 @@ public:
     bool isDuplex() const;
     const PriceProfile &currentProfile() const { return activeProfile; }
     int pendingAnalysisCount() const { return pendingAnalyses; }
-    // The rows, profile and print mode as both exports read them at the moment of export.
+
+    // Quote export: the rows, profile and print mode as both exports read them at the moment of export.
     QuoteSnapshot quoteSnapshot() const;
+    QString buildQuoteHtml() const;
+    QString makeQuoteNumber() const;
 
     // The desktop calls behind "open file" and "show in folder"; tests put in their own.
     void setDesktopLauncher(const DesktopLauncher &launcher) { desktopLauncher = launcher; }

@@ -1,11 +1,12 @@
 #include "app/main_window.h"
 
 #include "documents/document_columns.h"
+#include "export/quote_lines.h"
 #include "export/quote_snapshot.h"
-#include "pricing/line_pricing.h"
 #include "pricing/regional_format.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QTableWidget>
 
 QuoteSnapshot MainWindow::quoteSnapshot() const
@@ -17,18 +18,17 @@ QuoteSnapshot MainWindow::quoteSnapshot() const
     snapshot.duplex = isDuplex();
     snapshot.createdAt = QDateTime::currentDateTime();
     const MoneyFormat format(activeProfile);
+    snapshot.rows.reserve(documentTable->rowCount());
     for (int row = 0; row < documentTable->rowCount(); ++row) {
-        QuoteRow line{cellText(row, FileNameColumn),
-                      rowColorMode(row),
-                      cellText(row, PagesColumn),
-                      cellText(row, SizeColumn),
-                      cellText(row, CopiesColumn),
-                      cellText(row, UnitPriceColumn),
-                      rowBinding(row),
-                      0};
-        // The amount exactly as recalculate shows it in the bottom bar.
-        line.lineAmount = ::lineAmount({line.pagesText, line.copiesText, line.unitPriceText, line.binding},
-                                       activeProfile, snapshot.duplex, format);
+        QuoteRow line;
+        line.fileName = cellText(row, FileNameColumn);
+        line.colorMode = rowColorMode(row);
+        line.pagesText = cellText(row, PagesColumn);
+        line.paperSize = cellText(row, SizeColumn);
+        line.copiesText = cellText(row, CopiesColumn);
+        line.unitPriceText = cellText(row, UnitPriceColumn);
+        line.binding = rowBinding(row);
+        line.lineAmount = quoteRowAmount(line, activeProfile, snapshot.duplex, format);
         snapshot.rows.append(line);
     }
     return snapshot;

@@ -1,30 +1,94 @@
 #include "cli/analyze_command.h"
+#include "cli/quote_command.h"
+#include "storage/ui_language.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
-const char usage[] = "Usage: orvanta-cli analyze PATH...\n"
-                     "\n"
-                     "Analyses documents as the Orvanta window does and prints one JSON object per document\n"
-                     "on its own line, in input order, with the fields filePath, fileName, fileType,\n"
-                     "pageCount (below 1: not detected) and paperSize (empty: not detected).\n"
-                     "\n"
-                     "Folders are searched recursively (hidden entries and symbolic links are skipped).\n"
-                     "Supported: pdf, doc, docx, wps, jpg, jpeg, png, bmp, gif, webp, tif, tiff.\n"
-                     "Unsupported files are named on standard error and skipped.\n"
-                     "\n"
-                     "Exit status: 0 when every document was analysed, 1 when an input path does not exist,\n"
-                     "2 for usage errors.\n";
+const char usage[] =
+    "Usage: orvanta-cli analyze PATH...\n"
+    "       orvanta-cli quote [OPTIONS] PATH...\n"
+    "\n"
+    "analyze: analyses documents as the Orvanta window does and prints one JSON object per document\n"
+    "on its own line, in input order, with the fields filePath, fileName, fileType,\n"
+    "pageCount (below 1: not detected) and paperSize (empty: not detected).\n"
+    "\n"
+    "quote: analyses the documents the same way, prices them as the window would list them and\n"
+    "prints the lines and totals as a table. Options:\n"
+    "  --profile NAME   price profile from the window's database (default: the active one)\n"
+    "  --color MODE     blackWhite (default), inkjetColor or laserColor\n"
+    "  --binding KEY    none (default), cornerStaple, doubleStaple, saddleStitch, perfectBinding,\n"
+    "                   combBinding, wireOBinding, coilBinding or a custom key (custom:...)\n"
+    "  --copies N       copies of every document, 1 to 9999 (default 1)\n"
+    "  --duplex         double-sided; --simplex single-sided (default: the window's print mode)\n"
+    "  --json           print one JSON object instead: \"lines\" (fileName, pageCount, paperSize,\n"
+    "                   colorMode, copies, unitPrice, binding, amount) and \"totals\" (itemsSubtotal,\n"
+    "                   setupFee, volumeDiscount, quoteDiscount, preTaxAmount, taxAmount,\n"
+    "                   grandTotal, currency)\n"
+    "  --pdf FILE       also write the PDF quotation the window exports\n"
+    "  --xlsx FILE      also write the Excel workbook the window exports\n"
+    "  --               every later argument is a path\n"
+    "The database and settings are only read. A file is written completely or not at all; an\n"
+    "existing file is replaced only by a complete one.\n"
+    "\n"
+    "Folders are searched recursively (hidden entries and symbolic links are skipped).\n"
+    "Supported: pdf, doc, docx, wps, jpg, jpeg, png, bmp, gif, webp, tif, tiff.\n"
+    "Unsupported files are named on standard error and skipped.\n"
+    "\n"
+    "Exit status: 0 on success; 1 when an input path does not exist, the price database cannot be\n"
+    "read or an output file cannot be written (quote then writes nothing for a missing input);\n"
+    "2 for usage errors, an unknown profile, colour mode or binding.\n";
+
+int usageError(const QString &message)
+{
+    std::fprintf(stderr, "orvanta-cli: %s\n\n%s", qPrintable(message), usage);
+    return 2;
+}
+
+int runAnalyze(QStringList arguments)
+{
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("--"))
+        arguments.removeFirst();
+    else if (!arguments.isEmpty() && arguments.first().startsWith(QLatin1Char('-')))
+        return usageError(QStringLiteral("unknown option: %1").arg(arguments.first()));
+    if (arguments.isEmpty())
+        return usageError(QStringLiteral("analyze needs at least one file or folder"));
+    return runAnalyzeCommand(arguments, stdout, stderr);
+}
+
+int runQuote(const QStringList &arguments)
+{
+    QuoteOptions options;
+    const QString error = parseQuoteOptions(arguments, options);
+    if (!error.isEmpty())
+        return usageError(error);
+    // Quotations are laid out with the window's labels and fonts, never shown.
+    QTranslator translator;
+    if (translator.load(translationResourceFor(currentLanguageCode())))
+        QCoreApplication::installTranslator(&translator);
+    return runQuoteCommand(options, stdout, stderr);
+}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const bool quote = argc > 1 && qstrcmp(argv[1], "quote") == 0;
+    std::unique_ptr<QCoreApplication> app;
+    if (quote) {
+        // The quotation is painted without a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
     QStringList arguments = QCoreApplication::arguments().mid(1);
@@ -33,23 +97,12 @@ int main(int argc, char *argv[])
         std::fputs(usage, stdout);
         return 0;
     }
-    if (arguments.isEmpty() || arguments.first() != QLatin1String("analyze")) {
-        std::fputs(arguments.isEmpty() ? "orvanta-cli: missing command\n\n"
-                                       : "orvanta-cli: unknown command\n\n",
-                   stderr);
-        std::fputs(usage, stderr);
-        return 2;
-    }
-    arguments.removeFirst();
-    if (!arguments.isEmpty() && arguments.first() == QLatin1String("--"))
-        arguments.removeFirst();
-    else if (!arguments.isEmpty() && arguments.first().startsWith(QLatin1Char('-'))) {
-        std::fprintf(stderr, "orvanta-cli: unknown option: %s\n\n%s", qPrintable(arguments.first()), usage);
-        return 2;
-    }
-    if (arguments.isEmpty()) {
-        std::fprintf(stderr, "orvanta-cli: analyze needs at least one file or folder\n\n%s", usage);
-        return 2;
-    }
-    return runAnalyzeCommand(arguments, stdout, stderr);
+    if (arguments.isEmpty())
+        return usageError(QStringLiteral("missing command"));
+    const QString command = arguments.takeFirst();
+    if (command == QLatin1String("analyze"))
+        return runAnalyze(arguments);
+    if (command == QLatin1String("quote"))
+        return runQuote(arguments);
+    return usageError(QStringLiteral("unknown command"));
 }

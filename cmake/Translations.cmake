@@ -7,7 +7,8 @@ endforeach()
 set(ORVANTA_QM_DIR ${CMAKE_CURRENT_BINARY_DIR}/i18n)
 set_source_files_properties(${ORVANTA_TS_FILES} PROPERTIES OUTPUT_LOCATION ${ORVANTA_QM_DIR})
 qt_add_lrelease(orvanta_gui TS_FILES ${ORVANTA_TS_FILES} QM_FILES_OUTPUT_VARIABLE ORVANTA_QM_FILES)
-qt_add_resources(orvanta_gui "orvanta_translations" PREFIX /i18n BASE ${ORVANTA_QM_DIR} FILES ${ORVANTA_QM_FILES})
+# On the export library, so the command line prints its quotations in the same language.
+qt_add_resources(orvanta_export_gui "orvanta_translations" PREFIX /i18n BASE ${ORVANTA_QM_DIR} FILES ${ORVANTA_QM_FILES})
 
 # The texts live in both libraries, so lupdate scans the source folders rather than one target.
 get_target_property(ORVANTA_LUPDATE Qt6::lupdate IMPORTED_LOCATION)

@@ -194,6 +194,10 @@ bool ZipArchive::writeArchive(const QString &filePath, const QList<ZipEntry> &en
         endRecord(quint16(directory.size()), quint32(directorySize), quint32(directoryOffset));
     if (!writeAll(file, end, errorMessage))
         return false;
+    // A small archive sits in the write buffer until now; commit() would drop a failed flush and
+    // replace the target with a short file, so the flush is checked first.
+    if (!file.flush())
+        return fail(errorMessage, file.errorString());
     if (!file.commit())
         return fail(errorMessage, file.errorString());
     return true;

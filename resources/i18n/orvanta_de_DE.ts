@@ -388,6 +388,18 @@ Steuer (%5 %): %6</translation>
         </translation>
     </message>
     <message>
+        <source>/打印报价单_%1.pdf</source>
+        <translation>/Druckangebot_%1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF 报价单已导出：%1</source>
+        <translation>PDF-Angebot exportiert: %1</translation>
+    </message>
+    <message>
         <source>/核价明细_%1.xlsx</source>
         <translation>/Preisaufstellung_%1.xlsx</translation>
     </message>
@@ -398,6 +410,36 @@ Steuer (%5 %): %6</translation>
     <message>
         <source>导出失败</source>
         <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>无法写入 PDF 报价单：%1
+%2</source>
+        <translation>Das PDF-Angebot konnte nicht geschrieben werden: %1
+%2</translation>
+    </message>
+    <message>
+        <source>无法生成 PDF 页面</source>
+        <translation>Es konnten keine PDF-Seiten erzeugt werden</translation>
+    </message>
+    <message>
+        <source>%1（%2/份）</source>
+        <translation>%1 (%2/Exemplar)</translation>
+    </message>
+    <message>
+        <source>税号</source>
+        <translation>Steuernummer</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>报价编号：%1&lt;br&gt;价格角色：%2&lt;br&gt;报价日期：%3&lt;br&gt;有效期至：%4&lt;br&gt;币种：%5&lt;br&gt;打印方式：%6</source>
+        <translation>Angebotsnr.: %1&lt;br&gt;Preisprofil: %2&lt;br&gt;Angebotsdatum: %3&lt;br&gt;Gültig bis: %4&lt;br&gt;Währung: %5&lt;br&gt;Druckart: %6</translation>
+    </message>
+    <message>
+        <source>纸张/克重：%1</source>
+        <translation>Papier/Grammatur: %1</translation>
     </message>
     <message>
         <source>Excel 明细已导出：%1</source>
@@ -454,6 +496,26 @@ Steuer (%5 %): %6</translation>
     <message>
         <source>尺寸</source>
         <translation>Format</translation>
+    </message>
+    <message>
+        <source>商品金额：%1&lt;br&gt;起步费：%2&lt;br&gt;数量折扣：−%3&lt;br&gt;整单折扣：−%4&lt;br&gt;税前金额：%5&lt;br&gt;税额（%6%）：%7&lt;br&gt;&lt;strong&gt;合计：%8&lt;/strong&gt;</source>
+        <translation>Positionen: %1&lt;br&gt;Einrichtungsgebühr: %2&lt;br&gt;Mengenrabatt: −%3&lt;br&gt;Angebotsrabatt: −%4&lt;br&gt;Netto: %5&lt;br&gt;Steuer (%6 %): %7&lt;br&gt;&lt;strong&gt;Gesamt: %8&lt;/strong&gt;</translation>
+    </message>
+    <message>
+        <source>以上价格已含税</source>
+        <translation>Die obigen Preise enthalten Steuern</translation>
+    </message>
+    <message>
+        <source>付款条款</source>
+        <translation>Zahlungsbedingungen</translation>
+    </message>
+    <message>
+        <source>本报价由 Orvanta 生成，最终价格以实际生产确认为准。</source>
+        <translation>Dieses Angebot wurde von Orvanta erstellt; der endgültige Preis wird bei der Produktion bestätigt.</translation>
+    </message>
+    <message>
+        <source>文档打印报价单</source>
+        <translation>Druckangebot für Dokumente</translation>
     </message>
     <message>
         <source>装订费</source>

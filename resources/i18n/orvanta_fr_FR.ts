@@ -388,6 +388,18 @@ Taxe (%5 %)&#xa0;: %6</translation>
         </translation>
     </message>
     <message>
+        <source>/打印报价单_%1.pdf</source>
+        <translation>/devis_impression_%1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF 报价单已导出：%1</source>
+        <translation>Devis PDF exporté : %1</translation>
+    </message>
+    <message>
         <source>/核价明细_%1.xlsx</source>
         <translation>/Détail des prix_%1.xlsx</translation>
     </message>
@@ -398,6 +410,36 @@ Taxe (%5 %)&#xa0;: %6</translation>
     <message>
         <source>导出失败</source>
         <translation>Échec de l&apos;exportation</translation>
+    </message>
+    <message>
+        <source>无法写入 PDF 报价单：%1
+%2</source>
+        <translation>Impossible d&apos;écrire le devis PDF : %1
+%2</translation>
+    </message>
+    <message>
+        <source>无法生成 PDF 页面</source>
+        <translation>Aucune page PDF n&apos;a pu être produite</translation>
+    </message>
+    <message>
+        <source>%1（%2/份）</source>
+        <translation>%1 (%2/exemplaire)</translation>
+    </message>
+    <message>
+        <source>税号</source>
+        <translation>N° fiscal</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>报价编号：%1&lt;br&gt;价格角色：%2&lt;br&gt;报价日期：%3&lt;br&gt;有效期至：%4&lt;br&gt;币种：%5&lt;br&gt;打印方式：%6</source>
+        <translation>N° de devis : %1&lt;br&gt;Profil de prix : %2&lt;br&gt;Date du devis : %3&lt;br&gt;Valable jusqu&apos;au : %4&lt;br&gt;Devise : %5&lt;br&gt;Mode d&apos;impression : %6</translation>
+    </message>
+    <message>
+        <source>纸张/克重：%1</source>
+        <translation>Papier/grammage : %1</translation>
     </message>
     <message>
         <source>Excel 明细已导出：%1</source>
@@ -454,6 +496,26 @@ Taxe (%5 %)&#xa0;: %6</translation>
     <message>
         <source>尺寸</source>
         <translation>Format</translation>
+    </message>
+    <message>
+        <source>商品金额：%1&lt;br&gt;起步费：%2&lt;br&gt;数量折扣：−%3&lt;br&gt;整单折扣：−%4&lt;br&gt;税前金额：%5&lt;br&gt;税额（%6%）：%7&lt;br&gt;&lt;strong&gt;合计：%8&lt;/strong&gt;</source>
+        <translation>Articles : %1&lt;br&gt;Frais de mise en route : %2&lt;br&gt;Remise sur quantité : −%3&lt;br&gt;Remise sur devis : −%4&lt;br&gt;Hors taxes : %5&lt;br&gt;Taxe (%6 %) : %7&lt;br&gt;&lt;strong&gt;Total : %8&lt;/strong&gt;</translation>
+    </message>
+    <message>
+        <source>以上价格已含税</source>
+        <translation>Les prix ci-dessus incluent les taxes</translation>
+    </message>
+    <message>
+        <source>付款条款</source>
+        <translation>Conditions de paiement</translation>
+    </message>
+    <message>
+        <source>本报价由 Orvanta 生成，最终价格以实际生产确认为准。</source>
+        <translation>Ce devis a été généré par Orvanta ; le prix final sera confirmé lors de la production.</translation>
+    </message>
+    <message>
+        <source>文档打印报价单</source>
+        <translation>Devis d&apos;impression de documents</translation>
     </message>
     <message>
         <source>装订费</source>

@@ -383,6 +383,48 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
         </translation>
     </message>
     <message>
+        <source>/打印报价单_%1.pdf</source>
+        <translation>/印刷見積書_%1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF 报价单已导出：%1</source>
+        <translation>PDF 見積書を書き出しました：%1</translation>
+    </message>
+    <message>
+        <source>无法写入 PDF 报价单：%1
+%2</source>
+        <translation>PDF 見積書を書き込めませんでした：%1
+%2</translation>
+    </message>
+    <message>
+        <source>无法生成 PDF 页面</source>
+        <translation>PDF ページを生成できませんでした</translation>
+    </message>
+    <message>
+        <source>%1（%2/份）</source>
+        <translation>%1（%2/部）</translation>
+    </message>
+    <message>
+        <source>税号</source>
+        <translation>税番号</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>顧客</translation>
+    </message>
+    <message>
+        <source>报价编号：%1&lt;br&gt;价格角色：%2&lt;br&gt;报价日期：%3&lt;br&gt;有效期至：%4&lt;br&gt;币种：%5&lt;br&gt;打印方式：%6</source>
+        <translation>見積番号：%1&lt;br&gt;価格プロファイル：%2&lt;br&gt;見積日：%3&lt;br&gt;有効期限：%4&lt;br&gt;通貨：%5&lt;br&gt;印刷方式：%6</translation>
+    </message>
+    <message>
+        <source>纸张/克重：%1</source>
+        <translation>用紙/坪量：%1</translation>
+    </message>
+    <message>
         <source>/核价明细_%1.xlsx</source>
         <translation>/価格明細_%1.xlsx</translation>
     </message>
@@ -449,6 +491,26 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>尺寸</source>
         <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>商品金额：%1&lt;br&gt;起步费：%2&lt;br&gt;数量折扣：−%3&lt;br&gt;整单折扣：−%4&lt;br&gt;税前金额：%5&lt;br&gt;税额（%6%）：%7&lt;br&gt;&lt;strong&gt;合计：%8&lt;/strong&gt;</source>
+        <translation>商品金額：%1&lt;br&gt;基本料金：%2&lt;br&gt;数量割引：−%3&lt;br&gt;見積割引：−%4&lt;br&gt;税抜金額：%5&lt;br&gt;税額（%6%）：%7&lt;br&gt;&lt;strong&gt;合計：%8&lt;/strong&gt;</translation>
+    </message>
+    <message>
+        <source>以上价格已含税</source>
+        <translation>上記価格は税込です</translation>
+    </message>
+    <message>
+        <source>付款条款</source>
+        <translation>支払条件</translation>
+    </message>
+    <message>
+        <source>本报价由 Orvanta 生成，最终价格以实际生产确认为准。</source>
+        <translation>この見積書は Orvanta で作成されました。最終価格は実際の製作時に確定します。</translation>
+    </message>
+    <message>
+        <source>文档打印报价单</source>
+        <translation>文書印刷見積書</translation>
     </message>
     <message>
         <source>装订费</source>

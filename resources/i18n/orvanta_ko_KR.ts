@@ -383,6 +383,18 @@ PDF와 DOCX는 계속 정상적으로 사용할 수 있습니다. 이러한 구�
         </translation>
     </message>
     <message>
+        <source>/打印报价单_%1.pdf</source>
+        <translation>/인쇄견적서_%1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF 报价单已导出：%1</source>
+        <translation>PDF 견적서를 내보냈습니다: %1</translation>
+    </message>
+    <message>
         <source>/核价明细_%1.xlsx</source>
         <translation>/가격 명세_%1.xlsx</translation>
     </message>
@@ -393,6 +405,36 @@ PDF와 DOCX는 계속 정상적으로 사용할 수 있습니다. 이러한 구�
     <message>
         <source>导出失败</source>
         <translation>내보내기 실패</translation>
+    </message>
+    <message>
+        <source>无法写入 PDF 报价单：%1
+%2</source>
+        <translation>PDF 견적서를 쓸 수 없습니다: %1
+%2</translation>
+    </message>
+    <message>
+        <source>无法生成 PDF 页面</source>
+        <translation>PDF 페이지를 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1（%2/份）</source>
+        <translation>%1 (%2/부)</translation>
+    </message>
+    <message>
+        <source>税号</source>
+        <translation>사업자등록번호</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>고객</translation>
+    </message>
+    <message>
+        <source>报价编号：%1&lt;br&gt;价格角色：%2&lt;br&gt;报价日期：%3&lt;br&gt;有效期至：%4&lt;br&gt;币种：%5&lt;br&gt;打印方式：%6</source>
+        <translation>견적 번호: %1&lt;br&gt;가격 프로필: %2&lt;br&gt;견적일: %3&lt;br&gt;유효기간: %4&lt;br&gt;통화: %5&lt;br&gt;인쇄 방식: %6</translation>
+    </message>
+    <message>
+        <source>纸张/克重：%1</source>
+        <translation>용지/평량: %1</translation>
     </message>
     <message>
         <source>Excel 明细已导出：%1</source>
@@ -444,11 +486,31 @@ PDF와 DOCX는 계속 정상적으로 사용할 수 있습니다. 이러한 구�
     </message>
     <message>
         <source>页数</source>
-        <translation>페이지</translation>
+        <translation>페이지 수</translation>
     </message>
     <message>
         <source>尺寸</source>
         <translation>크기</translation>
+    </message>
+    <message>
+        <source>商品金额：%1&lt;br&gt;起步费：%2&lt;br&gt;数量折扣：−%3&lt;br&gt;整单折扣：−%4&lt;br&gt;税前金额：%5&lt;br&gt;税额（%6%）：%7&lt;br&gt;&lt;strong&gt;合计：%8&lt;/strong&gt;</source>
+        <translation>품목 금액: %1&lt;br&gt;기본 요금: %2&lt;br&gt;수량 할인: −%3&lt;br&gt;견적 할인: −%4&lt;br&gt;세전 금액: %5&lt;br&gt;세액(%6%): %7&lt;br&gt;&lt;strong&gt;합계: %8&lt;/strong&gt;</translation>
+    </message>
+    <message>
+        <source>以上价格已含税</source>
+        <translation>위 가격은 세금 포함입니다</translation>
+    </message>
+    <message>
+        <source>付款条款</source>
+        <translation>결제 조건</translation>
+    </message>
+    <message>
+        <source>本报价由 Orvanta 生成，最终价格以实际生产确认为准。</source>
+        <translation>이 견적서는 Orvanta에서 생성되었으며, 최종 가격은 실제 제작 시 확정됩니다.</translation>
+    </message>
+    <message>
+        <source>文档打印报价单</source>
+        <translation>문서 인쇄 견적서</translation>
     </message>
     <message>
         <source>装订费</source>

@@ -393,6 +393,18 @@ PDF и DOCX по-прежнему обрабатываются как обычн
         </translation>
     </message>
     <message>
+        <source>/打印报价单_%1.pdf</source>
+        <translation>/смета_печати_%1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF 报价单已导出：%1</source>
+        <translation>Смета в PDF экспортирована: %1</translation>
+    </message>
+    <message>
         <source>/核价明细_%1.xlsx</source>
         <translation>/Детализация цен_%1.xlsx</translation>
     </message>
@@ -403,6 +415,36 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>导出失败</source>
         <translation>Ошибка экспорта</translation>
+    </message>
+    <message>
+        <source>无法写入 PDF 报价单：%1
+%2</source>
+        <translation>Не удалось записать смету в PDF: %1
+%2</translation>
+    </message>
+    <message>
+        <source>无法生成 PDF 页面</source>
+        <translation>Не удалось создать страницы PDF</translation>
+    </message>
+    <message>
+        <source>%1（%2/份）</source>
+        <translation>%1 (%2/экз.)</translation>
+    </message>
+    <message>
+        <source>税号</source>
+        <translation>ИНН</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>Клиент</translation>
+    </message>
+    <message>
+        <source>报价编号：%1&lt;br&gt;价格角色：%2&lt;br&gt;报价日期：%3&lt;br&gt;有效期至：%4&lt;br&gt;币种：%5&lt;br&gt;打印方式：%6</source>
+        <translation>Номер сметы: %1&lt;br&gt;Ценовой профиль: %2&lt;br&gt;Дата сметы: %3&lt;br&gt;Действительна до: %4&lt;br&gt;Валюта: %5&lt;br&gt;Режим печати: %6</translation>
+    </message>
+    <message>
+        <source>纸张/克重：%1</source>
+        <translation>Бумага/плотность: %1</translation>
     </message>
     <message>
         <source>Excel 明细已导出：%1</source>
@@ -454,11 +496,31 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     </message>
     <message>
         <source>页数</source>
-        <translation>Страницы</translation>
+        <translation>Страниц</translation>
     </message>
     <message>
         <source>尺寸</source>
         <translation>Формат</translation>
+    </message>
+    <message>
+        <source>商品金额：%1&lt;br&gt;起步费：%2&lt;br&gt;数量折扣：−%3&lt;br&gt;整单折扣：−%4&lt;br&gt;税前金额：%5&lt;br&gt;税额（%6%）：%7&lt;br&gt;&lt;strong&gt;合计：%8&lt;/strong&gt;</source>
+        <translation>Позиции: %1&lt;br&gt;Плата за подготовку: %2&lt;br&gt;Скидка за объём: −%3&lt;br&gt;Скидка на смету: −%4&lt;br&gt;Без налога: %5&lt;br&gt;Налог (%6 %): %7&lt;br&gt;&lt;strong&gt;Итого: %8&lt;/strong&gt;</translation>
+    </message>
+    <message>
+        <source>以上价格已含税</source>
+        <translation>Цены выше включают налог</translation>
+    </message>
+    <message>
+        <source>付款条款</source>
+        <translation>Условия оплаты</translation>
+    </message>
+    <message>
+        <source>本报价由 Orvanta 生成，最终价格以实际生产确认为准。</source>
+        <translation>Смета создана в Orvanta; окончательная цена подтверждается при изготовлении.</translation>
+    </message>
+    <message>
+        <source>文档打印报价单</source>
+        <translation>Смета на печать документов</translation>
     </message>
     <message>
         <source>装订费</source>

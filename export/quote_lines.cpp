@@ -1,0 +1,41 @@
+#include "export/quote_lines.h"
+
+#include "analysis/document_info.h"
+#include "pricing/line_pricing.h"
+#include "pricing/regional_format.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+QString pagesCellText(const DocumentInfo &info)
+{
+    return QString::number(std::max(info.pageCount, 0));
+}
+
+QString sizeCellText(const DocumentInfo &info)
+{
+    return info.paperSize.isEmpty() ? QCoreApplication::translate("MainWindow", "未知") : info.paperSize;
+}
+
+double quoteRowAmount(const QuoteRow &row, const PriceProfile &profile, bool duplex,
+                      const MoneyFormat &format)
+{
+    return lineAmount(LineInputs{row.pagesText, row.copiesText, row.unitPriceText, row.binding}, profile,
+                      duplex, format);
+}
+
+QuoteRow quoteRowForDocument(const DocumentInfo &info, const QuoteChoices &choices,
+                             const PriceProfile &profile, bool duplex, const MoneyFormat &format)
+{
+    QuoteRow row;
+    row.fileName = info.fileName;
+    row.colorMode = choices.colorMode;
+    row.pagesText = pagesCellText(info);
+    row.paperSize = sizeCellText(info);
+    row.copiesText = QString::number(choices.copies);
+    row.unitPriceText = format.plain(pagePriceFor(profile, info.paperSize, choices.colorMode));
+    row.binding = choices.binding;
+    row.lineAmount = quoteRowAmount(row, profile, duplex, format);
+    return row;
+}
