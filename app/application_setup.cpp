@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
 
 namespace {
@@ -58,10 +60,20 @@ bool installTranslation(QTranslator &translator, const QString &languageCode)
     return QCoreApplication::installTranslator(&translator);
 }
 
+bool installToolkitTranslation(QTranslator &translator, const QString &languageCode)
+{
+    if (!translator.load(QLocale(languageCode), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
 ApplicationSetup::ApplicationSetup(QApplication &app)
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     applyApplicationIdentity();
-    installTranslation(m_translator, currentLanguageCode());
+    const QString language = currentLanguageCode();
+    installTranslation(m_translator, language);
+    installToolkitTranslation(m_toolkitTranslator, language);
     applyApplicationStyle(app);
 }

@@ -11,6 +11,9 @@ void applyApplicationStyle(QApplication &app);
 // Loads and installs the catalogue of a language code; false (nothing installed) for the
 // source language or a code without a catalogue.
 bool installTranslation(QTranslator &translator, const QString &languageCode);
+// Qt's own catalogue (standard buttons such as OK and Cancel) for a language code, from the
+// system's Qt translations; false when none is installed.
+bool installToolkitTranslation(QTranslator &translator, const QString &languageCode);
 
 // Start-up in the order the settings store and the window rely on. Lives as long as the event
 // loop runs, so the installed translator does too.
@@ -21,4 +24,5 @@ public:
 
 private:
     QTranslator m_translator;
+    QTranslator m_toolkitTranslator;
 };
