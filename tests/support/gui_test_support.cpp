@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -55,6 +56,7 @@ QString saveScreenshot(QWidget *widget, const QString &name)
 
 void writeTestPage(const QString &path, int width, int height, int dotsPerMeter)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QImage image(width, height, QImage::Format_Grayscale8);
     image.fill(Qt::white);
     image.setDotsPerMeterX(dotsPerMeter);

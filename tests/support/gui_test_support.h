@@ -30,7 +30,7 @@ private:
 // Saves a screenshot of a widget under the build folder for a person to look at.
 QString saveScreenshot(QWidget *widget, const QString &name);
 
-// A white page image of the given pixels at 300 dpi (2480×3508 is A4 portrait); 0 dpi stores none.
+// A white page image of the given pixels at 300 dpi (2480×3508 is A4 portrait), folders included.
 void writeTestPage(const QString &path, int width, int height, int dotsPerMeter = 11811);
 
 // The main window as a person meets it, opened on the settings and data folder of the test: with
