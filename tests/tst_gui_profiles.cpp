@@ -1,92 +1,36 @@
 #include "app/application_setup.h"
-#include "app/main_window.h"
 #include "documents/document_columns.h"
-#include "pricing/price_profile.h"
 #include "pricing/regional_format.h"
 #include "storage/price_database.h"
-#include "storage/profile_store.h"
 #include "storage/settings_keys.h"
 #include "support/gui_test_support.h"
 #include "support/sqlite_test_connection.h"
 #include "support/test_environment.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QImage>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
-constexpr int DotsPerMeter300Dpi = 11811;
-
-// Answers every message box that opens while it lives. ModalAnswerer takes only the next one, and a
-// second box raised inside the window's constructor would then block the test for good.
-class MessageBoxLog
-{
-public:
-    MessageBoxLog()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                m_titles.append(box->windowTitle());
-                m_texts.append(box->text());
-                box->done(QMessageBox::Ok);
-            }
-        });
-        m_timer.start(20);
-    }
-    const QStringList &titles() const { return m_titles; }
-    const QStringList &texts() const { return m_texts; }
-
-private:
-    QTimer m_timer;
-    QStringList m_titles;
-    QStringList m_texts;
-};
-
-void writePage(const QString &path, int width, int height)
-{
-    QImage image(width, height, QImage::Format_Grayscale8);
-    image.fill(Qt::white);
-    image.setDotsPerMeterX(DotsPerMeter300Dpi);
-    image.setDotsPerMeterY(DotsPerMeter300Dpi);
-    QVERIFY(image.save(path));
-}
-
 // Black-and-white prices for A4 and A3; laser colour costs four times as much everywhere.
-PriceProfile profileWith(double a4, double a3, double cornerStaple, const QString &currency)
+PriceProfile profileWith(double a4, double a3, double cornerStaple = 0, const char *currency = "USD")
 {
     PriceProfile profile;
     for (PagePriceRow &row : profile.pagePrices)
         row.fill(0.07);
-    PagePriceRow &blackWhite = profile.pagePrices[ColorBlackWhite];
-    blackWhite[SlotA4] = a4;
-    blackWhite[SlotA3] = a3;
+    profile.pagePrices[ColorBlackWhite][SlotA4] = a4;
+    profile.pagePrices[ColorBlackWhite][SlotA3] = a3;
     for (int slot = 0; slot < PaperSizeSlotCount; ++slot)
-        profile.pagePrices[ColorLaser][slot] = blackWhite[slot] * 4;
+        profile.pagePrices[ColorLaser][slot] = profile.pagePrices[ColorBlackWhite][slot] * 4;
     profile.bindingPrices.insert(QStringLiteral("cornerStaple"), cornerStaple);
-    profile.currencyCode = currency;
+    profile.currencyCode = QLatin1String(currency);
     return profile;
-}
-
-void storeProfiles(const PriceProfileMap &profiles)
-{
-    SqliteTestConnection connection;
-    QVERIFY(openPriceDatabase(connection.database(), defaultPriceDatabasePath()).ok());
-    QVERIFY(savePriceProfiles(connection.database(), profiles, profiles.first()).ok());
 }
 
 QByteArray fileBytes(const QString &path)
@@ -95,43 +39,9 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
 }
 
-QString appDataFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
-template <typename T> T *child(MainWindow &window, const char *name)
-{
-    T *widget = window.findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("missing widget %s", name);
-    return widget;
-}
-
-QStringList comboData(MainWindow &window, const char *name)
-{
-    QStringList data;
-    auto *combo = child<QComboBox>(window, name);
-    for (int i = 0; i < combo->count(); ++i)
-        data << combo->itemData(i).toString();
-    return data;
-}
-
-QString activeProfileSetting()
+QString activeSetting()
 {
     return QSettings().value(SettingsKeys::activePriceProfile).toString();
-}
-
-// Adds the files and waits for their analyses; false when they do not finish in time.
-bool addAndAnalyse(MainWindow &window, const QStringList &paths, QHash<QString, int> &rowOf)
-{
-    window.addPaths(paths);
-    if (!QTest::qWaitFor([&window] { return window.pendingAnalysisCount() == 0; }, 20000))
-        return false;
-    rowOf.clear();
-    for (int row = 0; row < child<QTableWidget>(window, "documentTable")->rowCount(); ++row)
-        rowOf.insert(window.cellText(row, FileNameColumn), row);
-    return true;
 }
 
 } // namespace
@@ -140,354 +50,172 @@ class ProfilesTest : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanupTestCase() { init(); }
-    void newUserGetsTheDefaultProfile_data();
-    void newUserGetsTheDefaultProfile();
-    void storedActiveProfileIsSelected_data();
-    void storedActiveProfileIsSelected();
-    void switchingProfileRepricesEveryRow();
-    void customBindingMethodsAreListedInKeyOrder();
-    void damagedStorageLeavesTheDefaults_data();
-    void damagedStorageLeavesTheDefaults();
-    void oldFormatPricesBecomeTheDefaultProfile_data();
-    void oldFormatPricesBecomeTheDefaultProfile();
-
-private:
-    QString page(const QString &name, int width, int height);
-    QString a4Page() { return page(QStringLiteral("a4.png"), 2480, 3508); }
-    // Unit price of a newly added A4 page.
-    QString a4Price(MainWindow &window);
-
     QTemporaryDir m_dir;
+    QString page(const QString &name, int width, int height)
+    {
+        writeTestPage(m_dir.filePath(name), width, height);
+        return m_dir.filePath(name);
+    }
+    QString a4() { return page(QStringLiteral("a4.png"), 2480, 3508); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        applyApplicationStyle(*qApp);
+    }
+    void init() { isolateTestEnvironment(QStringLiteral("tst_gui_profiles")); }
+    void cleanupTestCase() { init(); }
+
+    // The profile the window starts with and prices a new A4 page by. Older versions kept one price
+    // list in the oldest table and currency and tax in the settings store: the first profile takes
+    // them over, a currency of no country falling back to the system's.
+    void startingProfile_data()
+    {
+        QTest::addColumn<PriceProfileMap>("stored");
+        QTest::addColumn<QString>("activeName"); // empty: the key is absent
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("pricing"); // laser-colour A4 and B4 prices, currency, tax rate
+        const auto row = [](const char *name, const PriceProfileMap &stored, const char *active,
+                            const char *selected, const char *pricing) {
+            QTest::newRow(name) << stored << QString(active) << QString(selected) << QString(pricing);
+        };
+        const PriceProfileMap three = {{QStringLiteral("Office"), profileWith(0.10, 0.5)},
+                                       {QStringLiteral("Copyshop"), profileWith(0.20, 0.5)},
+                                       {QStringLiteral("通用"), profileWith(0.30, 0.5)}};
+        row("new user", {}, nullptr, "通用", "0.05 0.05 USD 0");
+        row("older version", {}, "old", "通用", "0.12 0.15 USD 100");
+        row("absent key takes the default profile", three, nullptr, "通用", "1.20 0.28 USD 0");
+        row("name differing in case takes the first by name", three, "office", "Copyshop", "0.80 0.28 USD 0");
+    }
+    void startingProfile()
+    {
+        QFETCH(PriceProfileMap, stored);
+        QFETCH(QString, activeName);
+        QFETCH(QString, selected);
+        if (activeName == QLatin1String("old")) {
+            QDir().mkpath(QFileInfo(defaultPriceDatabasePath()).absolutePath());
+            QVERIFY(
+                runSql(defaultPriceDatabasePath(),
+                       {"CREATE TABLE price_settings (id INTEGER PRIMARY KEY CHECK(id=1), bw_single REAL, "
+                        "bw_double REAL, color_single REAL, color_double REAL, binding REAL, price_a4 REAL)",
+                        "INSERT INTO price_settings VALUES(1,0.15,0.15,0.9,0.9,0.5,0.12)"}));
+            QSettings().setValue(SettingsKeys::currencyCode, QStringLiteral("¥"));
+            QSettings().setValue(SettingsKeys::taxRate, 150);
+            activeName.clear();
+        }
+        WindowHarness ui(stored, activeName);
+        QCOMPARE(ui.boxTitles, QStringList());
+        QCOMPARE(ui.child<QComboBox>("profileCombo")->currentData().toString(), selected);
+        QCOMPARE(activeSetting(), selected);
+        QVERIFY(ui.add({a4(), page(QStringLiteral("b4.png"), 2953, 4169)}));
+        auto *color = ui.child<QComboBox>("colorModeCombo");
+        color->setCurrentIndex(color->findData(QStringLiteral("laserColor")));
+        const QString total = ui.text("amountValue");
+        QTEST(QString(ui.cell(QStringLiteral("a4.png"), UnitPriceColumn) + QLatin1Char(' ') +
+                      ui.cell(QStringLiteral("b4.png"), UnitPriceColumn) +
+                      (total.contains(QLatin1String("USD")) ? " USD " : " no USD ") +
+                      QString::number(ui.window().currentProfile().taxRate)),
+              "pricing");
+        // What was created for a new user is stored at once.
+        QCOMPARE(dumpTables(defaultPriceDatabasePath(), {QStringLiteral("price_profiles")}).size(),
+                 stored.isEmpty() ? 1 : 3);
+    }
+
+    // Switching re-prices every row, typed prices included, and is remembered with the print mode.
+    void switchingProfileRepricesEveryRow()
+    {
+        const PriceProfile beta = profileWith(0.25, 0.40, 1.00, "EUR");
+        {
+            WindowHarness ui(
+                {{QStringLiteral("Alpha"), profileWith(0.10, 0.30, 0.30)}, {QStringLiteral("Beta"), beta}},
+                QStringLiteral("Alpha"));
+            QVERIFY(ui.add({a4(), page(QStringLiteral("a3.png"), 3508, 4961)}));
+            auto *binding = ui.child<QComboBox>("bindingCombo");
+            binding->setCurrentIndex(binding->findData(QStringLiteral("cornerStaple")));
+            const int a3 = ui.rowOf(QStringLiteral("a3.png"));
+            ui.window().setRowColorMode(a3, QStringLiteral("laserColor"));
+            auto *table = ui.child<QTableWidget>("documentTable");
+            table->item(ui.rowOf(QStringLiteral("a4.png")), UnitPriceColumn)->setText(QStringLiteral("9.99"));
+            QCOMPARE(ui.cell(QStringLiteral("a4.png"), AmountColumn), QStringLiteral("10.29"));
+
+            auto *profiles = ui.child<QComboBox>("profileCombo");
+            profiles->setCurrentIndex(profiles->findData(QStringLiteral("Beta")));
+            QCOMPARE(ui.cell(QStringLiteral("a4.png"), AmountColumn), QStringLiteral("1.25"));
+            QCOMPARE(ui.cell(QStringLiteral("a3.png"), AmountColumn), QStringLiteral("2.60"));
+            QCOMPARE(table->item(a3, BindingColumn)->toolTip(),
+                     QStringLiteral("装订费：%1/份").arg(formatMoney(beta, 1.00)));
+            QVERIFY2(ui.text("amountValue").contains(QStringLiteral("3.85")) &&
+                         ui.text("amountValue").contains("EUR"),
+                     qPrintable(ui.text("amountValue")));
+            auto *printMode = ui.child<QComboBox>("printModeCombo");
+            printMode->setCurrentIndex(printMode->findData(QStringLiteral("duplex")));
+            saveScreenshot(&ui.window(), QStringLiteral("profiles-switched"));
+        }
+        WindowHarness reopened;
+        QCOMPARE(reopened.child<QComboBox>("profileCombo")->currentData().toString(), QStringLiteral("Beta"));
+        QCOMPARE(reopened.window().currentProfile(), beta);
+        QVERIFY(reopened.window().isDuplex());
+        QCOMPARE(reopened.boxTitles, QStringList());
+    }
+
+    void damagedStorageLeavesTheDefaults_data()
+    {
+        QTest::addColumn<bool>("folderIsAFile");
+        QTest::addColumn<QStringList>("statements"); // none: the database file holds random bytes
+        QTest::addColumn<QString>("message");
+        QTest::newRow("database file of random bytes")
+            << false << QStringList() << "数据库升级失败|not a database";
+        QTest::newRow("database folder is a regular file")
+            << true << QStringList() << "数据库错误|unable to open";
+        // Every table and upgraded column exists, but the profiles are not where they are looked for.
+        QTest::newRow("profile table of another layout")
+            << false
+            << QStringList{"CREATE TABLE price_settings (id, bw_single, bw_double, color_single, "
+                           "color_double, binding, "
+                           "price_a0, price_a1, price_a2, price_a3, price_a4, price_a5, price_b4, price_b5, "
+                           "price_other)",
+                           "CREATE TABLE price_profiles (name, color_prices, binding_prices, "
+                           "profile_options)",
+                           "INSERT INTO price_profiles VALUES ('Office', '{}', '{}', '{}')",
+                           "CREATE TABLE quotes (id INTEGER PRIMARY KEY)"}
+            << "数据库错误|no such column";
+    }
+    void damagedStorageLeavesTheDefaults()
+    {
+        QFETCH(bool, folderIsAFile);
+        QFETCH(QStringList, statements);
+        QFETCH(QString, message);
+        const QString blocked = folderIsAFile
+                                    ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                    : defaultPriceDatabasePath();
+        QDir().mkpath(QFileInfo(blocked).absolutePath());
+        QSettings().setValue(SettingsKeys::activePriceProfile, QStringLiteral("Office"));
+        if (statements.isEmpty()) {
+            QFile file(blocked);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(folderIsAFile ? 0 : 8192, '\xA5'));
+        } else {
+            QVERIFY(runSql(blocked, statements));
+        }
+        const QByteArray bytes = fileBytes(blocked);
+        {
+            WindowHarness ui;
+            QCOMPARE(ui.boxTitles, QStringList{message.section(QLatin1Char('|'), 0, 0)});
+            QVERIFY2(ui.boxTexts.value(0).contains(message.section(QLatin1Char('|'), 1), Qt::CaseInsensitive),
+                     qPrintable(ui.boxTexts.value(0)));
+            QCOMPARE(ui.child<QComboBox>("profileCombo")->count(), 0);
+            QVERIFY(ui.add({a4()}));
+            QCOMPARE(ui.cell(QStringLiteral("a4.png"), UnitPriceColumn), QStringLiteral("0.05"));
+            QCOMPARE(ui.boxTitles.size(), 1);
+        }
+        QCOMPARE(activeSetting(), QStringLiteral("Office")); // kept for when the file is readable again
+        // Nothing was written next to or into the file that could not be read.
+        QCOMPARE(fileBytes(blocked), bytes);
+        QCOMPARE(QDir(QFileInfo(blocked).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(blocked).fileName()});
+    }
 };
-
-void ProfilesTest::initTestCase()
-{
-    isolateTestEnvironment(QStringLiteral("tst_gui_profiles"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    applyApplicationStyle(*qApp);
-    QVERIFY(m_dir.isValid());
-}
-
-void ProfilesTest::init()
-{
-    QSettings().clear();
-    const QString folder = appDataFolder();
-    if (QFileInfo(folder).isFile())
-        QFile::remove(folder);
-    QDir(folder).removeRecursively();
-}
-
-QString ProfilesTest::page(const QString &name, int width, int height)
-{
-    const QString path = m_dir.filePath(name);
-    if (!QFile::exists(path))
-        writePage(path, width, height);
-    return path;
-}
-
-QString ProfilesTest::a4Price(MainWindow &window)
-{
-    QHash<QString, int> rowOf;
-    if (!addAndAnalyse(window, {a4Page()}, rowOf))
-        return QStringLiteral("analysis timed out");
-    return window.cellText(rowOf.value(QStringLiteral("a4.png")), UnitPriceColumn);
-}
-
-void ProfilesTest::newUserGetsTheDefaultProfile_data()
-{
-    QTest::addColumn<QVariant>("storedCurrency"); // null: the key is absent
-    QTest::addColumn<QVariant>("storedTaxRate");
-    QTest::addColumn<QString>("currency");
-    QTest::addColumn<double>("taxRate");
-    QTest::newRow("no settings") << QVariant() << QVariant() << QStringLiteral("USD") << 0.0;
-    // Older versions kept these two in the settings store; the first profile takes them over.
-    QTest::newRow("settings of an older version")
-        << QVariant(QStringLiteral("eur")) << QVariant(150) << QStringLiteral("EUR") << 100.0;
-}
-
-void ProfilesTest::newUserGetsTheDefaultProfile()
-{
-    QFETCH(QVariant, storedCurrency);
-    QFETCH(QVariant, storedTaxRate);
-    QFETCH(QString, currency);
-    QFETCH(double, taxRate);
-    if (!storedCurrency.isNull())
-        QSettings().setValue(SettingsKeys::currencyCode, storedCurrency);
-    if (!storedTaxRate.isNull())
-        QSettings().setValue(SettingsKeys::taxRate, storedTaxRate);
-    const QString path = defaultPriceDatabasePath();
-    QVERIFY(!QFile::exists(path));
-    MessageBoxLog boxes;
-    MainWindow window;
-    QCOMPARE(boxes.titles(), QStringList());
-
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("orvanta.db"));
-    for (const char *table : {"price_settings", "price_profiles", "quotes"})
-        QVERIFY2(!tableColumns(path, QLatin1String(table)).isEmpty(), table);
-    QVERIFY(tableColumns(path, QStringLiteral("price_profiles")).contains(QStringLiteral("profile_options")));
-    const QStringList stored = dumpTables(path, {QStringLiteral("price_profiles")});
-    QCOMPARE(stored.size(), 1);
-    QVERIFY2(stored.first().startsWith(QStringLiteral("price_profiles: 通用|")), qPrintable(stored.first()));
-
-    QCOMPARE(comboData(window, "profileCombo"), QStringList{QStringLiteral("通用")});
-    QCOMPARE(child<QComboBox>(window, "profileCombo")->currentText(), QStringLiteral("通用"));
-    QCOMPARE(activeProfileSetting(), QStringLiteral("通用"));
-
-    QCOMPARE(window.currentProfile().taxRate, taxRate);
-    QCOMPARE(a4Price(window), QStringLiteral("0.05"));
-    QVERIFY(child<QLabel>(window, "amountValue")->text().contains(currency));
-}
-
-void ProfilesTest::storedActiveProfileIsSelected_data()
-{
-    QTest::addColumn<QString>("storedName"); // empty: the key is absent
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("price");
-    QTest::newRow("named profile") << QStringLiteral("Office") << QStringLiteral("Office")
-                                   << QStringLiteral("0.10");
-    QTest::newRow("missing name takes the first by name")
-        << QStringLiteral("Deleted") << QStringLiteral("Copyshop") << QStringLiteral("0.20");
-    QTest::newRow("name differing in case is missing")
-        << QStringLiteral("office") << QStringLiteral("Copyshop") << QStringLiteral("0.20");
-    QTest::newRow("absent key takes the default profile")
-        << QString() << QStringLiteral("通用") << QStringLiteral("0.30");
-}
-
-void ProfilesTest::storedActiveProfileIsSelected()
-{
-    QFETCH(QString, storedName);
-    QFETCH(QString, selected);
-    QFETCH(QString, price);
-    storeProfiles({{QStringLiteral("Office"), profileWith(0.10, 0.5, 0, QStringLiteral("USD"))},
-                   {QStringLiteral("Copyshop"), profileWith(0.20, 0.5, 0, QStringLiteral("USD"))},
-                   {QStringLiteral("通用"), profileWith(0.30, 0.5, 0, QStringLiteral("USD"))}});
-    if (!storedName.isEmpty())
-        QSettings().setValue(SettingsKeys::activePriceProfile, storedName);
-
-    MessageBoxLog boxes;
-    MainWindow window;
-    QCOMPARE(boxes.titles(), QStringList());
-    QCOMPARE(comboData(window, "profileCombo"),
-             (QStringList{QStringLiteral("Copyshop"), QStringLiteral("Office"), QStringLiteral("通用")}));
-    QCOMPARE(child<QComboBox>(window, "profileCombo")->currentData().toString(), selected);
-    QCOMPARE(activeProfileSetting(), selected);
-    QCOMPARE(a4Price(window), price);
-}
-
-void ProfilesTest::switchingProfileRepricesEveryRow()
-{
-    const PriceProfile alpha = profileWith(0.10, 0.30, 0.30, QStringLiteral("USD"));
-    const PriceProfile beta = profileWith(0.25, 0.40, 1.00, QStringLiteral("EUR"));
-    storeProfiles({{QStringLiteral("Alpha"), alpha}, {QStringLiteral("Beta"), beta}});
-    QSettings().setValue(SettingsKeys::activePriceProfile, QStringLiteral("Alpha"));
-    const QStringList paths = {a4Page(), page(QStringLiteral("a4-landscape.png"), 3508, 2480),
-                               page(QStringLiteral("a3.png"), 3508, 4961)};
-    {
-        MessageBoxLog boxes;
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QHash<QString, int> rowOf;
-        QVERIFY(addAndAnalyse(window, paths, rowOf));
-        const int a4 = rowOf.value(QStringLiteral("a4.png"));
-        const int landscape = rowOf.value(QStringLiteral("a4-landscape.png"));
-        const int a3 = rowOf.value(QStringLiteral("a3.png"));
-        QCOMPARE(window.cellText(a3, SizeColumn), QStringLiteral("A3"));
-        QCOMPARE(window.cellText(landscape, UnitPriceColumn), QStringLiteral("0.10"));
-        auto *binding = child<QComboBox>(window, "bindingCombo");
-        binding->setCurrentIndex(binding->findData(QStringLiteral("cornerStaple")));
-        window.setRowColorMode(a3, QStringLiteral("laserColor"));
-        auto *table = child<QTableWidget>(window, "documentTable");
-        table->item(a4, UnitPriceColumn)->setText(QStringLiteral("9.99"));
-        QCOMPARE(window.cellText(a4, AmountColumn), QStringLiteral("10.29"));
-
-        auto *profiles = child<QComboBox>(window, "profileCombo");
-        profiles->setCurrentIndex(profiles->findData(QStringLiteral("Beta")));
-        QCOMPARE(window.cellText(a4, UnitPriceColumn), QStringLiteral("0.25"));
-        QCOMPARE(window.cellText(landscape, UnitPriceColumn), QStringLiteral("0.25"));
-        QCOMPARE(window.cellText(a3, UnitPriceColumn), QStringLiteral("1.60"));
-        QCOMPARE(window.cellText(a4, AmountColumn), QStringLiteral("1.25"));
-        QCOMPARE(window.cellText(a3, AmountColumn), QStringLiteral("2.60"));
-        const QString tip = QStringLiteral("装订费：%1/份").arg(formatMoney(beta, 1.00));
-        for (int row : {a4, landscape, a3})
-            QCOMPARE(table->item(row, BindingColumn)->toolTip(), tip);
-        const QString total = child<QLabel>(window, "amountValue")->text();
-        QVERIFY2(total.contains(QStringLiteral("5.10")) && total.contains(QStringLiteral("EUR")),
-                 qPrintable(total));
-        QCOMPARE(activeProfileSetting(), QStringLiteral("Beta"));
-        QCOMPARE(window.currentProfile(), beta);
-
-        auto *printMode = child<QComboBox>(window, "printModeCombo");
-        printMode->setCurrentIndex(printMode->findData(QStringLiteral("duplex")));
-        // The open selector is a window of its own; draw it over the main window's picture.
-        profiles->showPopup();
-        QWidget *popup = profiles->view()->window();
-        QTRY_VERIFY(popup->isVisible());
-        QPixmap picture = window.grab();
-        QPainter(&picture).drawPixmap(window.mapFromGlobal(popup->mapToGlobal(QPoint())), popup->grab());
-        picture.save(saveScreenshot(&window, QStringLiteral("profiles-switched")));
-        profiles->hidePopup();
-        QCOMPARE(boxes.titles(), QStringList());
-    }
-    MessageBoxLog boxes;
-    MainWindow reopened;
-    QCOMPARE(child<QComboBox>(reopened, "profileCombo")->currentData().toString(), QStringLiteral("Beta"));
-    QCOMPARE(reopened.currentProfile(), beta);
-    QCOMPARE(child<QComboBox>(reopened, "printModeCombo")->currentData().toString(),
-             QStringLiteral("duplex"));
-    QVERIFY(reopened.isDuplex());
-    QCOMPARE(boxes.titles(), QStringList());
-}
-
-void ProfilesTest::customBindingMethodsAreListedInKeyOrder()
-{
-    QVariantMap stored;
-    stored.insert(QStringLiteral("custom:b"), QStringLiteral("  Spiral  "));
-    stored.insert(QStringLiteral("custom:a"), QStringLiteral("Ring"));
-    stored.insert(QStringLiteral("plain"), QStringLiteral("No prefix"));
-    stored.insert(QStringLiteral("Custom:c"), QStringLiteral("Wrong case"));
-    stored.insert(QStringLiteral("custom:d"), QStringLiteral("   "));
-    stored.insert(QStringLiteral("custom:e"), QString());
-    QSettings().setValue(SettingsKeys::customBindingMethods, stored);
-
-    MainWindow window;
-    const QStringList expectedKeys =
-        builtInBindingKeys() + QStringList{QStringLiteral("custom:a"), QStringLiteral("custom:b")};
-    QCOMPARE(comboData(window, "bindingCombo"), expectedKeys);
-    auto *binding = child<QComboBox>(window, "bindingCombo");
-    QCOMPARE(binding->itemText(binding->count() - 2), QStringLiteral("Ring"));
-    QCOMPARE(binding->itemText(binding->count() - 1), QStringLiteral("Spiral"));
-
-    // A custom method chosen in the top bar is given to new rows.
-    binding->setCurrentIndex(binding->count() - 1);
-    QCOMPARE(a4Price(window), QStringLiteral("0.05"));
-    QCOMPARE(window.rowBinding(0), QStringLiteral("custom:b"));
-    QCOMPARE(window.cellText(0, BindingColumn), QStringLiteral("Spiral"));
-}
-
-void ProfilesTest::damagedStorageLeavesTheDefaults_data()
-{
-    QTest::addColumn<bool>("folderIsAFile");
-    QTest::addColumn<QStringList>("statements"); // none: the database file holds random bytes
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("textPart");
-    QTest::newRow("database file of random bytes")
-        << false << QStringList() << QStringLiteral("数据库升级失败") << QStringLiteral("not a database");
-    QTest::newRow("database folder is a regular file")
-        << true << QStringList() << QStringLiteral("数据库错误") << QStringLiteral("unable to open");
-    // Every table and upgraded column exists, but the profiles are not where they are looked for.
-    QTest::newRow("profile table of another layout")
-        << false
-        << QStringList{QStringLiteral("CREATE TABLE price_settings (id INTEGER PRIMARY KEY, bw_single REAL, "
-                                      "bw_double REAL, color_single REAL, color_double REAL, binding REAL, "
-                                      "price_a0, price_a1, price_a2, price_a3, price_a4, price_a5, price_b4, "
-                                      "price_b5, price_other)"),
-                       QStringLiteral("CREATE TABLE price_profiles (name TEXT, color_prices TEXT, "
-                                      "binding_prices TEXT, profile_options TEXT)"),
-                       QStringLiteral("INSERT INTO price_profiles VALUES ('Office', '{}', '{}', '{}')"),
-                       QStringLiteral("CREATE TABLE quotes (id INTEGER PRIMARY KEY)")}
-        << QStringLiteral("数据库错误") << QStringLiteral("no such column");
-}
-
-void ProfilesTest::damagedStorageLeavesTheDefaults()
-{
-    QFETCH(bool, folderIsAFile);
-    QFETCH(QStringList, statements);
-    QFETCH(QString, title);
-    QFETCH(QString, textPart);
-    const QString blocked = folderIsAFile ? appDataFolder() : defaultPriceDatabasePath();
-    QByteArray bytes(folderIsAFile || !statements.isEmpty() ? 0 : 8192, '\0');
-    QRandomGenerator generator(20261206);
-    for (char &byte : bytes)
-        byte = char(generator.bounded(256));
-    QVERIFY(QDir().mkpath(QFileInfo(blocked).absolutePath()));
-    QSettings().setValue(SettingsKeys::activePriceProfile, QStringLiteral("Office"));
-    if (statements.isEmpty()) {
-        QFile file(blocked);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-    } else {
-        QVERIFY(runSql(blocked, statements));
-        bytes = fileBytes(blocked);
-    }
-    {
-        MessageBoxLog boxes;
-        MainWindow window;
-        QCOMPARE(boxes.titles(), QStringList{title});
-        QVERIFY2(boxes.texts().first().contains(textPart, Qt::CaseInsensitive),
-                 qPrintable(boxes.texts().first()));
-        QCOMPARE(child<QComboBox>(window, "profileCombo")->count(), 0);
-        QCOMPARE(a4Price(window), QStringLiteral("0.05"));
-        QVERIFY(child<QLabel>(window, "amountValue")->text().contains(QStringLiteral("USD")));
-        QCOMPARE(boxes.titles().size(), 1);
-    }
-    QCOMPARE(activeProfileSetting(), QStringLiteral("Office")); // kept for when the file is readable again
-    // Nothing was written next to or into the file that could not be read.
-    QCOMPARE(fileBytes(blocked), bytes);
-    QCOMPARE(QDir(QFileInfo(blocked).absolutePath()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QFileInfo(blocked).fileName()});
-}
-
-void ProfilesTest::oldFormatPricesBecomeTheDefaultProfile_data()
-{
-    QTest::addColumn<QStringList>("statements");
-    QTest::addColumn<QString>("b4Price");
-    const QString create = QStringLiteral(
-        "CREATE TABLE IF NOT EXISTS price_settings (id INTEGER PRIMARY KEY CHECK(id=1), bw_single REAL, "
-        "bw_double REAL, color_single REAL, color_double REAL, binding REAL, price_a0 REAL, price_a1 REAL, "
-        "price_a2 REAL, price_a3 REAL, price_a4 REAL, price_a5 REAL, price_b4 REAL, price_b5 REAL, "
-        "price_other REAL)");
-    const QString insert = QStringLiteral(
-        "INSERT INTO price_settings(id,bw_single,bw_double,color_single,color_double,binding,price_a0,"
-        "price_a1,price_a2,price_a3,price_a4,price_a5,price_b4,price_b5,price_other) "
-        "VALUES(1,0.15,0.15,0.9,0.9,0.5,2.0,1.5,1.0,0.3,0.12,0.08,0.26,0.11,0.15)");
-    QTest::newRow("settings row with every price column")
-        << QStringList{create, insert} << QStringLiteral("0.26");
-    // Before B4 and B5 had columns, those sizes cost the single-sided price.
-    QTest::newRow("settings row without B4 and B5 columns")
-        << QStringList{QString(create).remove(QStringLiteral("price_b4 REAL, price_b5 REAL, ")),
-                       QString(insert)
-                           .remove(QStringLiteral("price_b4,price_b5,"))
-                           .remove(QStringLiteral("0.26,0.11,"))}
-        << QStringLiteral("0.15");
-}
-
-void ProfilesTest::oldFormatPricesBecomeTheDefaultProfile()
-{
-    QFETCH(QStringList, statements);
-    QFETCH(QString, b4Price);
-    const QString path = defaultPriceDatabasePath();
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    QVERIFY(runSql(path, statements));
-
-    MessageBoxLog boxes;
-    MainWindow window;
-    QCOMPARE(boxes.titles(), QStringList());
-    QCOMPARE(comboData(window, "profileCombo"), QStringList{QStringLiteral("通用")});
-    const QStringList stored = dumpTables(path, {QStringLiteral("price_profiles")});
-    QCOMPARE(stored.size(), 1);
-    const QStringList columns = stored.first().split(QLatin1Char('|'));
-    QCOMPARE(columns.value(0), QStringLiteral("price_profiles: 通用"));
-    QCOMPARE(columns.value(1).toDouble(), 0.5);  // binding
-    QCOMPARE(columns.value(6).toDouble(), 0.12); // price_a4
-
-    QHash<QString, int> rowOf;
-    QVERIFY(addAndAnalyse(window, {a4Page(), page(QStringLiteral("b4.png"), 2953, 4169)}, rowOf));
-    const int a4 = rowOf.value(QStringLiteral("a4.png"));
-    const int b4 = rowOf.value(QStringLiteral("b4.png"));
-    QCOMPARE(window.cellText(b4, SizeColumn), QStringLiteral("B4"));
-    QCOMPARE(window.cellText(a4, UnitPriceColumn), QStringLiteral("0.12"));
-    QCOMPARE(window.cellText(b4, UnitPriceColumn), b4Price);
-    // The old format had one price list; every colour mode starts from it.
-    auto *color = child<QComboBox>(window, "colorModeCombo");
-    color->setCurrentIndex(color->findData(QStringLiteral("laserColor")));
-    QCOMPARE(window.cellText(a4, UnitPriceColumn), QStringLiteral("0.12"));
-}
 
 QTEST_MAIN(ProfilesTest)
 #include "tst_gui_profiles.moc"

@@ -34,12 +34,8 @@ bool SqliteTestConnection::open(const QString &filePath)
 bool runSql(const QString &filePath, const QStringList &statements)
 {
     SqliteTestConnection connection;
-    if (!connection.open(filePath)) {
-        qWarning() << "cannot open" << filePath << connection.database().lastError().text();
-        return false;
-    }
+    QSqlQuery query(connection.open(filePath) ? connection.database() : QSqlDatabase());
     for (const QString &statement : statements) {
-        QSqlQuery query(connection.database());
         if (!query.exec(statement)) {
             qWarning() << statement << query.lastError().text();
             return false;
@@ -52,32 +48,16 @@ QStringList dumpTables(const QString &filePath, const QStringList &tables)
 {
     QStringList rows;
     SqliteTestConnection connection;
-    if (!connection.open(filePath))
-        return {QStringLiteral("cannot open")};
+    QSqlQuery query(connection.open(filePath) ? connection.database() : QSqlDatabase());
     for (const QString &table : tables) {
-        QSqlQuery query(connection.database());
-        if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(table))) {
+        if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(table)))
             rows << table + QStringLiteral(": ") + query.lastError().text();
-            continue;
-        }
         while (query.next()) {
             QStringList values;
-            for (int column = 0; column < query.record().count(); ++column) {
-                const QVariant value = query.value(column);
-                values << (value.isNull() ? QStringLiteral("NULL") : value.toString());
-            }
+            for (int column = 0; column < query.record().count(); ++column)
+                values << (query.isNull(column) ? QStringLiteral("NULL") : query.value(column).toString());
             rows << table + QStringLiteral(": ") + values.join(QLatin1Char('|'));
         }
     }
     return rows;
-}
-
-QStringList tableColumns(const QString &filePath, const QString &table)
-{
-    SqliteTestConnection connection;
-    const QSqlRecord record = connection.open(filePath) ? connection.database().record(table) : QSqlRecord();
-    QStringList columns;
-    for (int column = 0; column < record.count(); ++column)
-        columns << record.fieldName(column);
-    return columns;
 }

@@ -27,6 +27,3 @@ bool runSql(const QString &filePath, const QStringList &statements);
 
 // Every row of the given tables as text, in a stable order, read through a fresh connection.
 QStringList dumpTables(const QString &filePath, const QStringList &tables);
-
-// Column names of a table, in table order.
-QStringList tableColumns(const QString &filePath, const QString &table);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -11,5 +12,8 @@ void isolateTestEnvironment(const QString &testName)
     QCoreApplication::setOrganizationName(QStringLiteral("OrvantaTest"));
     QCoreApplication::setApplicationName(testName);
     QSettings().clear();
-    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+    // A test may have left a file where the folder belongs.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QFile::remove(folder);
+    QDir(folder).removeRecursively();
 }
