@@ -84,6 +84,8 @@ void ImageAnalysisTest::analyzesImages_data()
     QTest::newRow("WebP chunk beyond the end") << "chunk-beyond-end.webp" << 0 << "";
     QTest::newRow("GIF cut in its only frame, decoded") << "no-complete-frame.gif" << 1 << "A4";
     QTest::newRow("BMP cut in its pixels, decoded") << "pixel-data-beyond-end.bmp" << 1 << "A4";
+    QTest::newRow("PNG signature, then text") << "not-an-image.png" << 0 << "";
+    QTest::newRow("OS/2 BMP of zero width") << "os2-zero-width.bmp" << 0 << "";
     QTest::newRow("JPEG scan without frame") << "scan-without-frame.jpg" << 0 << "";
 }
 
