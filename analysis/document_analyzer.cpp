@@ -1,5 +1,6 @@
 #include "analysis/document_analyzer.h"
 
+#include "analysis/document_content.h"
 #include "analysis/docx_analyzer.h"
 #include "analysis/image_analyzer.h"
 #include "analysis/legacy_doc_analyzer.h"
@@ -13,14 +14,11 @@ void analyzeWordPackage(DocumentInfo &info)
     info.paperSize = docxPaperSize(info.filePath);
 }
 
-// WPS files are either ZIP packages like DOCX or compound files like DOC.
-void analyzeWps(DocumentInfo &info)
+// DOC and older WPS files: what the file stores itself.
+void analyzeCompoundFile(DocumentInfo &info)
 {
-    analyzeWordPackage(info);
-    if (info.pageCount < 1)
-        info.pageCount = oleSummaryPageCount(info.filePath);
-    if (info.paperSize.isEmpty())
-        info.paperSize = wordFibPaperSize(info.filePath);
+    info.pageCount = oleSummaryPageCount(info.filePath);
+    info.paperSize = wordFibPaperSize(info.filePath);
 }
 
 } // namespace
@@ -28,18 +26,27 @@ void analyzeWps(DocumentInfo &info)
 DocumentInfo analyzeDocument(const QString &path)
 {
     DocumentInfo info = documentInfoFor(path);
-    const QString suffix = info.fileType.toLower();
-    if (suffix == QLatin1String("pdf")) {
+    // Shops receive misnamed files: the content decides, the name stays the row's file type.
+    switch (documentContentOfFile(info.filePath)) {
+    case DocumentContent::Pdf: {
         // One parse answers both questions.
         const PdfFacts facts = pdfAnalyze(info.filePath);
         info.pageCount = facts.pageCount;
         info.paperSize = facts.paperSize;
-    } else if (suffix == QLatin1String("docx")) {
+        break;
+    }
+    case DocumentContent::ZipPackage:
         analyzeWordPackage(info);
-    } else if (suffix == QLatin1String("wps")) {
-        analyzeWps(info);
-    } else {
+        break;
+    case DocumentContent::CompoundFile:
+        analyzeCompoundFile(info);
+        break;
+    case DocumentContent::Image:
         analyzeImageInto(info);
+        break;
+    case DocumentContent::WordText:
+    case DocumentContent::Unknown:
+        break; // nothing that can be counted without a word processor
     }
     return info;
 }

@@ -1,9 +1,12 @@
 #include "analysis/image_probe.h"
 
+#include "analysis/image_probe_file_bytes.h"
 #include "analysis/image_probe_formats.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
 
 namespace {
 
@@ -12,8 +15,11 @@ namespace {
 constexpr quint64 maxSide = 1000000;
 constexpr quint64 maxPixels = 4000000000ull;
 
-// Files that cannot be mapped are read whole only up to this size.
+// Formats other than TIFF are read whole, up to this size.
 constexpr qint64 maxReadSize = 256 * 1024 * 1024;
+// Pictures up to this many pixels are decoded when the headers leave the answer open; beyond it the
+// reader's own header answer stands.
+constexpr qint64 maxDecodedPixels = 64 * 1024 * 1024;
 
 RawImageHeader probeByFormat(const ByteView &data)
 {
@@ -38,11 +44,8 @@ bool plausible(const RawImageHeader &header)
            header.width * header.height <= maxPixels && header.frameCount >= 1;
 }
 
-} // namespace
-
-ImageProbe probeImageData(const uchar *data, std::size_t size)
+ImageProbe finished(const RawImageHeader &header)
 {
-    const RawImageHeader header = probeByFormat(ByteView(data, size));
     if (!header.complete || !plausible(header))
         return {};
 
@@ -63,6 +66,69 @@ ImageProbe probeImageData(const uchar *data, std::size_t size)
     return probe;
 }
 
+// What the toolkit's reader makes of the file: the picture as displayed, its resolution unless
+// the reader only assumed one, and its frame count.
+ImageProbe probeByDecoder(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    if (!reader.canRead())
+        return {};
+    RawImageHeader header;
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > maxDecodedPixels) {
+        header.width = quint64(size.width());
+        header.height = quint64(size.height());
+        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+            header.orientation = 6;
+    } else {
+        const QImage image = reader.read();
+        if (image.isNull())
+            return {};
+        header.width = quint64(image.width());
+        header.height = quint64(image.height());
+        if (image.dotsPerMeterX() != QImage(1, 1, QImage::Format_Mono).dotsPerMeterX()) {
+            header.dotsPerMeterX = image.dotsPerMeterX();
+            header.dotsPerMeterY = image.dotsPerMeterY();
+        }
+    }
+    // After read() some handlers count one image only; a fresh reader counts them all.
+    header.frameCount = qMax(QImageReader(path).imageCount(), 1);
+    header.complete = true;
+    return finished(header);
+}
+
+// The header readers' answer, or no answer when the file could not be read as far as it claimed.
+ImageProbe probeByHeaders(QFile &file, qint64 size, bool &shrank)
+{
+    char magic[4] = {};
+    if (file.read(magic, 4) != 4 || !file.seek(0)) {
+        shrank = true;
+        return {};
+    }
+    if (looksLikeTiff(ByteView(reinterpret_cast<const uchar *>(magic), 4))) {
+        const FileBytes bytes(file, quint64(size));
+        const RawImageHeader header = probeTiffFile(bytes);
+        shrank = bytes.failed();
+        return shrank ? ImageProbe() : finished(header);
+    }
+    if (size > maxReadSize)
+        return {};
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    if (file.read(bytes.data(), size) != size) {
+        shrank = true;
+        return {};
+    }
+    return probeImageData(reinterpret_cast<const uchar *>(bytes.constData()), std::size_t(size));
+}
+
+} // namespace
+
+ImageProbe probeImageData(const uchar *data, std::size_t size)
+{
+    return finished(probeByFormat(ByteView(data, size)));
+}
+
 ImageProbe probeImageFile(const QString &path)
 {
     if (!QFileInfo(path).isFile())
@@ -70,16 +136,18 @@ ImageProbe probeImageFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const qint64 size = file.size();
+    return probeOpenImageFile(file, file.size());
+}
+
+ImageProbe probeOpenImageFile(QFile &file, qint64 size)
+{
     if (size <= 0)
         return {};
-    if (const uchar *mapped = file.map(0, size)) {
-        const ImageProbe probe = probeImageData(mapped, std::size_t(size));
-        file.unmap(const_cast<uchar *>(mapped));
+    bool shrank = false;
+    const ImageProbe probe = probeByHeaders(file, size, shrank);
+    // A bitmap's header looks plausible far more often than the decoder accepts the file.
+    const bool bitmap = probe.readable && file.seek(0) && file.peek(2) == "BM";
+    if (shrank || (probe.readable && !bitmap))
         return probe;
-    }
-    if (size > maxReadSize)
-        return {};
-    const QByteArray bytes = file.read(size);
-    return probeImageData(reinterpret_cast<const uchar *>(bytes.constData()), std::size_t(bytes.size()));
+    return probeByDecoder(file.fileName());
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+class QFile;
 class QString;
 
 // What the headers of an image file say, read without decoding any pixel. Width, height and the
@@ -24,6 +25,10 @@ struct ImageProbe
 // image is complete: a truncated or implausible file is not readable.
 ImageProbe probeImageData(const uchar *data, std::size_t size);
 
-// The same for a file, mapped rather than read; a missing file, a folder or an empty file is not
-// readable.
+// The same for a file, read through bounded reads so that a file that shrinks or vanishes while it
+// is read is merely not readable. Where the headers give no answer, or cannot be trusted without
+// decoding (BMP), the toolkit's image reader decides: a picture it decodes is readable. A missing
+// file, a folder or an empty file is not readable.
 ImageProbe probeImageFile(const QString &path);
+// The same for a file already open, of the size it had when it was opened.
+ImageProbe probeOpenImageFile(QFile &file, qint64 size);

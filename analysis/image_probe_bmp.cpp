@@ -26,15 +26,15 @@ bool validDepth(quint16 bitsPerPixel)
            bitsPerPixel == 24 || bitsPerPixel == 32;
 }
 
-bool validCompression(quint32 compression, quint16 bitsPerPixel, bool topDown)
+bool validCompression(quint32 compression, quint16 bitsPerPixel)
 {
     switch (compression) {
     case Rgb:
         return true;
     case Rle8:
-        return bitsPerPixel == 8 && !topDown;
+        return bitsPerPixel == 8;
     case Rle4:
-        return bitsPerPixel == 4 && !topDown;
+        return bitsPerPixel == 4;
     case BitFields:
     case AlphaBitFields:
         return bitsPerPixel == 16 || bitsPerPixel == 32;
@@ -58,6 +58,7 @@ RawImageHeader probeBmp(const ByteView &data)
     quint16 bitsPerPixel = 0;
     quint32 compression = Rgb;
     quint32 imageSize = 0;
+    quint32 coloursUsed = 0;
     bool topDown = false;
 
     if (infoSize == os2CoreHeaderSize) {
@@ -79,6 +80,7 @@ RawImageHeader probeBmp(const ByteView &data)
         bitsPerPixel = data.u16le(28);
         compression = data.u32le(30);
         imageSize = data.u32le(34);
+        coloursUsed = data.u32le(46);
         const qint32 x = qint32(data.u32le(38));
         const qint32 y = qint32(data.u32le(42));
         if (x > 0 && y > 0) {
@@ -90,7 +92,10 @@ RawImageHeader probeBmp(const ByteView &data)
     }
     if (header.width == 0 || header.height == 0)
         return {};
-    if (!validDepth(bitsPerPixel) || !validCompression(compression, bitsPerPixel, topDown))
+    if (!validDepth(bitsPerPixel) || !validCompression(compression, bitsPerPixel))
+        return {};
+    // A palette of more entries than the decoder takes.
+    if (bitsPerPixel <= 8 && coloursUsed > 256)
         return {};
     if (pixelOffset < fileHeaderSize + infoSize || pixelOffset >= data.size())
         return {};

@@ -28,6 +28,9 @@ RawImageHeader probeGif(const ByteView &data);
 RawImageHeader probeTiff(const ByteView &data);
 RawImageHeader probeBmp(const ByteView &data);
 RawImageHeader probeWebp(const ByteView &data);
+// A TIFF too large to hold in memory, read through bounded reads.
+class FileBytes;
+RawImageHeader probeTiffFile(const FileBytes &data);
 
 // Orientation tag of the first directory of a TIFF structure (the body of an EXIF block); 1 when
 // absent or invalid.

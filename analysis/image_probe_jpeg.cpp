@@ -101,9 +101,10 @@ RawImageHeader probeJpeg(const ByteView &data)
             header.complete = true;
             return header;
         }
-        if (marker == markerSOI || marker == 0x00)
+        if (marker == markerSOI)
             return {};
-        if (isRestartMarker(marker) || marker == 0x01)
+        // A stuffed zero or a restart marker between segments is one more stray byte.
+        if (isRestartMarker(marker) || marker == 0x00 || marker == 0x01)
             continue;
 
         const std::size_t length = data.u16be(pos);

@@ -1,3 +1,4 @@
+#include "analysis/image_probe_file_bytes.h"
 #include "analysis/image_probe_formats.h"
 
 #include <QSet>
@@ -8,15 +9,53 @@ enum Tag : quint16
 {
     ImageWidth = 256,
     ImageLength = 257,
+    BitsPerSample = 258,
+    Compression = 259,
+    Photometric = 262,
     StripOffsets = 273,
     Orientation = 274,
+    SamplesPerPixel = 277,
+    RowsPerStrip = 278,
     StripByteCounts = 279,
     XResolution = 282,
     YResolution = 283,
+    PlanarConfiguration = 284,
     ResolutionUnit = 296,
+    ColorMap = 320,
+    TileWidth = 322,
+    TileLength = 323,
     TileOffsets = 324,
     TileByteCounts = 325,
 };
+
+// Compression schemes the TIFF decoder is built with; anything else cannot be printed.
+bool knownCompression(quint64 scheme)
+{
+    switch (scheme) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8: // none, CCITT, LZW, JPEG, Deflate
+    case 32766:
+    case 32771:
+    case 32773:
+    case 32809:
+    case 32909:
+    case 32946: // NeXT ... PixarLog, Deflate
+    case 34676:
+    case 34677:
+    case 34925:
+    case 50000:
+    case 50001: // SGILog, LZMA, ZSTD, WebP
+        return true;
+    default:
+        return false;
+    }
+}
 
 // libtiff gives up on longer directory chains as well.
 constexpr int maxDirectories = 65535;
@@ -56,11 +95,12 @@ quint32 typeSize(quint16 type)
     }
 }
 
-// Classic TIFF and BigTIFF differ only in the widths of offsets, counts and entries.
-class TiffStructure
+// Classic TIFF and BigTIFF differ only in the widths of offsets, counts and entries. Bytes is a
+// ByteView over the whole file in memory or FileBytes reading a large file piece by piece.
+template <typename Bytes> class TiffStructure
 {
 public:
-    explicit TiffStructure(const ByteView &data) : m_data(data) {}
+    explicit TiffStructure(const Bytes &data) : m_data(data) {}
 
     // Byte order, variant and the offset of the first directory; false when this is no TIFF.
     bool readHeader(quint64 &firstDirectory)
@@ -158,8 +198,9 @@ public:
         return find(directory, tag, entry) && integer(entry, 0, value);
     }
 
-    // Every strip or tile of the directory lies inside the data.
-    bool imageDataFits(quint64 directory) const
+    // The strips or tiles are as many as the picture needs, each lies inside the data and an
+    // uncompressed one holds all its rows: what the decoder checks before it reads a pixel.
+    bool imageDataFits(quint64 directory, quint64 width, quint64 height) const
     {
         TiffEntry offsets;
         TiffEntry counts;
@@ -170,16 +211,67 @@ public:
             return false;
         if (offsets.count == 0 || offsets.count != counts.count)
             return false;
+        quint64 samples = 1;
+        quint64 bits = 1;
+        quint64 compression = 1;
+        quint64 planar = 1;
+        integerTag(directory, SamplesPerPixel, samples);
+        integerTag(directory, BitsPerSample, bits);
+        integerTag(directory, Compression, compression);
+        integerTag(directory, PlanarConfiguration, planar);
+        const quint64 planes = planar == 2 ? samples : 1;
+        quint64 pieceWidth = width;
+        quint64 pieceHeight = height;
+        if (tiled) {
+            if (!integerTag(directory, TileWidth, pieceWidth) ||
+                !integerTag(directory, TileLength, pieceHeight))
+                return false;
+        } else {
+            integerTag(directory, RowsPerStrip, pieceHeight);
+            pieceHeight = qMin(pieceHeight, height);
+        }
+        if (pieceWidth == 0 || pieceHeight == 0)
+            return false;
+        // width, height and the samples are checked small, so nothing here overflows.
+        const quint64 pieces =
+            (width + pieceWidth - 1) / pieceWidth * ((height + pieceHeight - 1) / pieceHeight);
+        if (offsets.count != pieces * planes)
+            return false;
+        const quint64 rowBits = pieceWidth * bits * (planar == 2 ? 1 : samples);
+        const quint64 pieceBytes = (rowBits + 7) / 8 * pieceHeight;
         // Both arrays lie inside the data, so this loop is bounded by its size.
         for (quint64 i = 0; i < offsets.count; ++i) {
             quint64 offset = 0;
             quint64 length = 0;
             if (!integer(offsets, i, offset) || !integer(counts, i, length))
                 return false;
-            if (!m_data.has(offset, length))
+            if (!m_data.has(offset, length) ||
+                (compression == 1 && !tiled && i + 1 < offsets.count && length < pieceBytes))
                 return false;
         }
         return true;
+    }
+
+    // Sample layout and compression the decoder can turn into pixels; a palette picture needs a
+    // colour map of exactly one entry per palette index.
+    bool decodable(quint64 directory) const
+    {
+        quint64 samples = 1;
+        quint64 bits = 1;
+        quint64 compression = 1;
+        quint64 photometric = 1;
+        integerTag(directory, SamplesPerPixel, samples);
+        integerTag(directory, BitsPerSample, bits);
+        integerTag(directory, Compression, compression);
+        integerTag(directory, Photometric, photometric);
+        if (samples < 1 || samples > 16 || !knownCompression(compression))
+            return false;
+        if (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16 && bits != 32)
+            return false;
+        if (photometric != 3)
+            return true;
+        TiffEntry map;
+        return bits <= 8 && find(directory, ColorMap, map) && map.count == 3u << bits;
     }
 
     double dotsPerMeter(quint64 directory, quint16 tag, quint64 unit) const
@@ -222,23 +314,15 @@ private:
     quint16 u16(std::size_t offset) const { return m_data.u16(offset, m_bigEndian); }
     quint32 u32(std::size_t offset) const { return m_data.u32(offset, m_bigEndian); }
 
-    ByteView m_data;
+    const Bytes &m_data;
     bool m_bigEndian = false;
     bool m_big = false;
 };
 
-} // namespace
-
-bool looksLikeTiff(const ByteView &data)
-{
-    return data.startsWith(0, "II*\0", 4) || data.startsWith(0, "MM\0*", 4) ||
-           data.startsWith(0, "II+\0", 4) || data.startsWith(0, "MM\0+", 4);
-}
-
-RawImageHeader probeTiff(const ByteView &data)
+template <typename Bytes> RawImageHeader probeTiffIn(const Bytes &data)
 {
     RawImageHeader header;
-    TiffStructure tiff(data);
+    TiffStructure<Bytes> tiff(data);
     quint64 first = 0;
     if (!tiff.readHeader(first) || !tiff.directoryFits(first))
         return header;
@@ -246,7 +330,10 @@ RawImageHeader probeTiff(const ByteView &data)
     quint64 height = 0;
     if (!tiff.integerTag(first, ImageWidth, width) || !tiff.integerTag(first, ImageLength, height))
         return header;
-    if (!tiff.imageDataFits(first))
+    // Sides beyond what any plausible picture has are left to the shared check; they would only
+    // make the layout arithmetic overflow.
+    if (width > 0xFFFFFFFF || height > 0xFFFFFFFF || !tiff.decodable(first) ||
+        !tiff.imageDataFits(first, width, height))
         return header;
 
     header.width = width;
@@ -267,9 +354,27 @@ RawImageHeader probeTiff(const ByteView &data)
     return header;
 }
 
+} // namespace
+
+bool looksLikeTiff(const ByteView &data)
+{
+    return data.startsWith(0, "II*\0", 4) || data.startsWith(0, "MM\0*", 4) ||
+           data.startsWith(0, "II+\0", 4) || data.startsWith(0, "MM\0+", 4);
+}
+
+RawImageHeader probeTiff(const ByteView &data)
+{
+    return probeTiffIn(data);
+}
+
+RawImageHeader probeTiffFile(const FileBytes &data)
+{
+    return probeTiffIn(data);
+}
+
 int tiffOrientation(const ByteView &data)
 {
-    TiffStructure tiff(data);
+    TiffStructure<ByteView> tiff(data);
     quint64 first = 0;
     quint64 orientation = 1;
     if (!tiff.readHeader(first) || !tiff.directoryFits(first) ||

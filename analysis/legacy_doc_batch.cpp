@@ -1,5 +1,7 @@
 #include "analysis/legacy_doc_batch.h"
 
+#include "analysis/document_analyzer.h"
+#include "analysis/document_content.h"
 #include <algorithm>
 
 QList<DocumentInfo> analyzeLegacyDocumentsWith(const QStringList &paths, const PageInfoProvider &automation)
@@ -9,6 +11,13 @@ QList<DocumentInfo> analyzeLegacyDocumentsWith(const QStringList &paths, const P
     QList<int> incomplete;
     QStringList incompletePaths;
     for (const QString &path : paths) {
+        // Only a real DOC, or the RTF and HTML word processors save as .doc, may reach the word
+        // processor; a picture or PDF under that name is read as what it is.
+        const DocumentContent content = documentContentOfFile(path);
+        if (content != DocumentContent::CompoundFile && content != DocumentContent::WordText) {
+            results.append(analyzeDocument(path));
+            continue;
+        }
         DocumentInfo info = documentInfoFor(path);
         info.pageCount = oleSummaryPageCount(path);
         info.paperSize = wordFibPaperSize(path);

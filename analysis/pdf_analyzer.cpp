@@ -119,12 +119,20 @@ PdfFacts readPdfSource(const PdfSource &source, bool measureFirstPage)
     PdfFacts facts;
     if (!pdf.isReadable())
         return facts;
-    const int pages = qpdf_get_num_pages(pdf.handle());
+    int pages = qpdf_get_num_pages(pdf.handle());
+    qpdf_oh firstPage = 0;
+    if (pages < 0) {
+        // qpdf refuses a page tree that refers to a node twice or loops; other readers print
+        // such files, so count the distinct pages ourselves.
+        qpdf_get_error(pdf.handle());
+        const PdfPageWalk walk = walkPageTree(pdf.handle());
+        pages = walk.pageCount;
+        firstPage = walk.firstPage;
+    } else if (pages > 0 && measureFirstPage) {
+        firstPage = qpdf_get_page_n(pdf.handle(), 0);
+    }
     facts.pageCount = pages > 0 ? pages : 0;
-    if (!measureFirstPage || pages < 1)
-        return facts;
-    const qpdf_oh firstPage = qpdf_get_page_n(pdf.handle(), 0);
-    if (firstPage == 0)
+    if (!measureFirstPage || pages < 1 || firstPage == 0)
         return facts;
     const PdfPageSize size = displayedPageSize(pdf.handle(), firstPage);
     if (size.width > 0 && size.height > 0)

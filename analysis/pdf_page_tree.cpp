@@ -1,5 +1,9 @@
 #include "analysis/pdf_page_tree.h"
 
+#include <QList>
+#include <QPair>
+#include <QSet>
+
 #include <array>
 #include <cmath>
 #include <utility>
@@ -7,6 +11,9 @@
 namespace {
 
 constexpr int kMaxInheritanceDepth = 64;
+// Far beyond any real page tree, small enough to bound the time a hostile one takes.
+constexpr int kMaxTreeDepth = 4096;
+constexpr int kMaxTreeNodes = 1000000;
 
 // Rotation in degrees, 0 when missing or unusable. Large values are reduced in floating point
 // because converting them to an integer first would overflow.
@@ -59,4 +66,47 @@ PdfPageSize displayedPageSize(qpdf_data pdf, qpdf_oh page)
     if (rotation == 90 || rotation == 270)
         std::swap(size.width, size.height);
     return size;
+}
+
+PdfPageWalk walkPageTree(qpdf_data pdf)
+{
+    PdfPageWalk walk;
+    const qpdf_oh root = qpdf_get_root(pdf);
+    if (!qpdf_oh_is_dictionary(pdf, root) || !qpdf_oh_has_key(pdf, root, "/Pages"))
+        return walk;
+    const qpdf_oh pages = qpdf_oh_get_key(pdf, root, "/Pages");
+    QSet<int> visited;
+    QList<QPair<qpdf_oh, int>> stack{{pages, 0}}; // node and depth; kids pushed in reverse
+    int nodes = 0;
+    bool cut = false;
+    while (!stack.isEmpty()) {
+        const auto [node, depth] = stack.takeLast();
+        if (!qpdf_oh_is_dictionary(pdf, node))
+            continue;
+        // Direct objects cannot be referred to twice; indirect ones are visited once.
+        const int id = qpdf_oh_get_object_id(pdf, node);
+        if (id != 0 && !visited.contains(id))
+            visited.insert(id);
+        else if (id != 0)
+            continue;
+        if (++nodes > kMaxTreeNodes || depth > kMaxTreeDepth) {
+            cut = true;
+            break;
+        }
+        const qpdf_oh kids = qpdf_oh_has_key(pdf, node, "/Kids") ? qpdf_oh_get_key(pdf, node, "/Kids") : 0;
+        if (kids == 0 || !qpdf_oh_is_array(pdf, kids)) {
+            if (walk.pageCount++ == 0)
+                walk.firstPage = node;
+            continue;
+        }
+        for (int i = qpdf_oh_get_array_n_items(pdf, kids) - 1; i >= 0; --i)
+            stack.append({qpdf_oh_get_array_item(pdf, kids, i), depth + 1});
+    }
+    const qpdf_oh count = qpdf_oh_has_key(pdf, pages, "/Count") ? qpdf_oh_get_key(pdf, pages, "/Count") : 0;
+    if (cut && count != 0 && qpdf_oh_is_integer(pdf, count)) {
+        const long long declared = qpdf_oh_get_int_value(pdf, count);
+        if (declared > walk.pageCount && declared <= kMaxTreeNodes)
+            walk.pageCount = int(declared);
+    }
+    return walk;
 }

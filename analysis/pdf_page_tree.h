@@ -16,3 +16,15 @@ struct PdfPageSize
 };
 
 PdfPageSize displayedPageSize(qpdf_data pdf, qpdf_oh page);
+
+// The leaf pages of the document's page tree, each counted once however often the tree refers to
+// it, for trees qpdf's own walk refuses (a node referred to twice, a loop). The walk is bounded in
+// depth and in nodes; when it stops at a bound, the root's "/Count" stands if it is plausible.
+// firstPage is the first leaf found (uninitialised when there is none).
+struct PdfPageWalk
+{
+    int pageCount = 0;
+    qpdf_oh firstPage = 0;
+};
+
+PdfPageWalk walkPageTree(qpdf_data pdf);

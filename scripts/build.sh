@@ -27,8 +27,13 @@ install_missing() {
   echo "Installing: ${missing[*]}"
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Automatic updates hold the package manager's lock for the first minutes after installation.
+  local wait=(-o DPkg::Lock::Timeout=900)
+  if lslocks -n -o PATH 2>/dev/null | grep -q -e /var/lib/dpkg/lock -e /var/lib/apt/lists/lock; then
+    echo "The package manager is busy (automatic updates?); waiting up to 15 minutes for it to finish..."
+  fi
+  $sudo apt-get "${wait[@]}" update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get "${wait[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 case "$mode" in

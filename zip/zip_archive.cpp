@@ -51,20 +51,59 @@ bool checkDeclaredSizes(const ZipEntryLocation &entry, QString *error)
     }
 }
 
+class MemorySource : public ZipByteSource
+{
+public:
+    explicit MemorySource(const QByteArray &data) : m_data(data) {}
+    qint64 size() const override { return m_data.size(); }
+    QByteArray read(qint64 offset, qint64 length) const override
+    {
+        if (offset < 0 || length < 0 || offset > m_data.size() || length > m_data.size() - offset)
+            return {};
+        return QByteArray::fromRawData(m_data.constData() + offset, length);
+    }
+
+private:
+    const QByteArray &m_data;
+};
+
+// Bounded reads of the parts asked for. A file that is cut short or whose medium goes away while
+// it is read yields a short read, never a signal.
+class FileSource : public ZipByteSource
+{
+public:
+    FileSource(QFile &file, qint64 size) : m_file(file), m_size(size) {}
+    qint64 size() const override { return m_size; }
+    QByteArray read(qint64 offset, qint64 length) const override
+    {
+        if (offset < 0 || length < 0 || offset > m_size || length > m_size - offset || !m_file.seek(offset))
+            return {};
+        QByteArray bytes = m_file.read(length);
+        return bytes.size() == length ? bytes : QByteArray();
+    }
+
+private:
+    QFile &m_file;
+    qint64 m_size;
+};
+
 // Feeds the bytes of a checked entry to sink (until it declines) and verifies size and CRC-32.
-bool extract(const QByteArray &archive, const ZipEntryLocation &entry, const ZipArchive::ChunkSink &sink,
+bool extract(const ZipByteSource &archive, const ZipEntryLocation &entry, const ZipArchive::ChunkSink &sink,
              QString *error)
 {
-    const char *input = archive.constData() + entry.dataOffset;
     uLong crc = crc32(0L, Z_NULL, 0);
     bool delivering = true;
+    const QString incomplete = QCoreApplication::translate("ZipArchive", "ZIP 条目数据不完整");
 
     if (entry.method == 0) {
         for (qint64 done = 0; done < entry.compressedSize;) {
             const qint64 length = qMin<qint64>(kChunkSize, entry.compressedSize - done);
-            crc = crc32(crc, reinterpret_cast<const Bytef *>(input + done), uInt(length));
+            const QByteArray input = archive.read(entry.dataOffset + done, length);
+            if (input.size() != length)
+                return fail(error, incomplete);
+            crc = crc32(crc, reinterpret_cast<const Bytef *>(input.constData()), uInt(length));
             if (delivering)
-                delivering = sink(QByteArrayView(input + done, length));
+                delivering = sink(QByteArrayView(input));
             done += length;
         }
     } else {
@@ -72,12 +111,21 @@ bool extract(const QByteArray &archive, const ZipEntryLocation &entry, const Zip
         std::memset(&stream, 0, sizeof stream);
         if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
             return fail(error, inflateFailedMessage());
-        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(input));
-        stream.avail_in = entry.compressedSize;
+        QByteArray input;
+        qint64 consumed = 0;
         QByteArray chunk(kChunkSize, Qt::Uninitialized);
         quint64 total = 0;
         int status = Z_OK;
         while (status != Z_STREAM_END) {
+            if (stream.avail_in == 0 && consumed < entry.compressedSize) {
+                const qint64 length = qMin<qint64>(kChunkSize, entry.compressedSize - consumed);
+                input = archive.read(entry.dataOffset + consumed, length);
+                if (input.size() != length)
+                    break;
+                consumed += length;
+                stream.next_in = reinterpret_cast<Bytef *>(input.data());
+                stream.avail_in = uInt(length);
+            }
             stream.next_out = reinterpret_cast<Bytef *>(chunk.data());
             stream.avail_out = uInt(kChunkSize);
             status = inflate(&stream, Z_NO_FLUSH);
@@ -101,36 +149,18 @@ bool extract(const QByteArray &archive, const ZipEntryLocation &entry, const Zip
     return true;
 }
 
-// Runs use on the file's bytes. The file is mapped rather than read, so only the pages of the
-// directory and of the wanted entry are ever loaded.
+// Runs use on the file. Only the directory and the wanted entry are ever read.
 bool withArchiveFile(const QString &zipPath, QString *error,
-                     const std::function<bool(const QByteArray &)> &use)
+                     const std::function<bool(const ZipByteSource &)> &use)
 {
     QFile file(zipPath);
     if (!file.open(QIODevice::ReadOnly))
         return fail(error, file.errorString());
-    const qint64 size = file.size();
-    uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
-    const QByteArray data =
-        mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size) : file.readAll();
-    return use(data);
+    return use(FileSource(file, file.size()));
 }
 
-} // namespace
-
-QByteArray ZipArchive::readEntry(const QString &zipPath, const QString &entryName, QString *error,
-                                 qint64 maxSize)
-{
-    QByteArray result;
-    withArchiveFile(zipPath, error, [&](const QByteArray &archive) {
-        result = readEntryFromData(archive, entryName, error, maxSize);
-        return true;
-    });
-    return result;
-}
-
-QByteArray ZipArchive::readEntryFromData(const QByteArray &archive, const QString &entryName, QString *error,
-                                         qint64 maxSize)
+QByteArray readLocatedEntry(const ZipByteSource &archive, const QString &entryName, QString *error,
+                            qint64 maxSize)
 {
     ZipEntryLocation entry;
     if (!locateZipEntry(archive, entryName.toUtf8(), &entry, error) || !checkDeclaredSizes(entry, error))
@@ -153,18 +183,43 @@ QByteArray ZipArchive::readEntryFromData(const QByteArray &archive, const QStrin
     return result;
 }
 
+bool streamLocatedEntry(const ZipByteSource &archive, const QString &entryName,
+                        const ZipArchive::ChunkSink &sink, QString *error)
+{
+    ZipEntryLocation entry;
+    return locateZipEntry(archive, entryName.toUtf8(), &entry, error) && checkDeclaredSizes(entry, error) &&
+           extract(archive, entry, sink, error);
+}
+
+} // namespace
+
+QByteArray ZipArchive::readEntry(const QString &zipPath, const QString &entryName, QString *error,
+                                 qint64 maxSize)
+{
+    QByteArray result;
+    withArchiveFile(zipPath, error, [&](const ZipByteSource &archive) {
+        result = readLocatedEntry(archive, entryName, error, maxSize);
+        return true;
+    });
+    return result;
+}
+
+QByteArray ZipArchive::readEntryFromData(const QByteArray &archive, const QString &entryName, QString *error,
+                                         qint64 maxSize)
+{
+    return readLocatedEntry(MemorySource(archive), entryName, error, maxSize);
+}
+
 bool ZipArchive::streamEntry(const QString &zipPath, const QString &entryName, const ChunkSink &sink,
                              QString *error)
 {
-    return withArchiveFile(zipPath, error, [&](const QByteArray &archive) {
-        return streamEntryFromData(archive, entryName, sink, error);
+    return withArchiveFile(zipPath, error, [&](const ZipByteSource &archive) {
+        return streamLocatedEntry(archive, entryName, sink, error);
     });
 }
 
 bool ZipArchive::streamEntryFromData(const QByteArray &archive, const QString &entryName,
                                      const ChunkSink &sink, QString *error)
 {
-    ZipEntryLocation entry;
-    return locateZipEntry(archive, entryName.toUtf8(), &entry, error) && checkDeclaredSizes(entry, error) &&
-           extract(archive, entry, sink, error);
+    return streamLocatedEntry(MemorySource(archive), entryName, sink, error);
 }

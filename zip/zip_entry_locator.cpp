@@ -13,6 +13,8 @@ constexpr qint64 kEndRecordSize = 22;
 constexpr qint64 kMaxCommentSize = 65535;
 constexpr qint64 kCentralHeaderSize = 46;
 constexpr qint64 kLocalHeaderSize = 30;
+// 65535 entries of plausible names; a larger directory is damage, not a document.
+constexpr qint64 kMaxDirectorySize = 64 * 1024 * 1024;
 
 // Little-endian field reader that refuses to look past the end of the data.
 class ByteReader
@@ -56,7 +58,8 @@ bool fail(QString *error, const QString &message)
     return false;
 }
 
-// The last end record in the window a comment of at most 65535 bytes allows, or -1.
+// The last end record in the window a comment of at most 65535 bytes allows (the reader holds
+// that window), or -1.
 qint64 findEndRecord(const ByteReader &reader)
 {
     const qint64 last = reader.size() - kEndRecordSize;
@@ -99,27 +102,36 @@ bool readCentralHeader(const ByteReader &reader, qint64 pos, CentralHeader *head
 
 } // namespace
 
-bool locateZipEntry(const QByteArray &archive, const QByteArray &utf8Name, ZipEntryLocation *location,
+bool locateZipEntry(const ZipByteSource &archive, const QByteArray &utf8Name, ZipEntryLocation *location,
                     QString *error)
 {
-    const ByteReader reader(archive);
-    if (reader.size() < kEndRecordSize)
+    const QString damaged = QCoreApplication::translate("ZipArchive", "ZIP 中央目录已损坏");
+    if (archive.size() < kEndRecordSize)
         return fail(error, QCoreApplication::translate("ZipArchive", "ZIP 文件过小或已损坏"));
 
-    const qint64 endRecord = findEndRecord(reader);
+    const qint64 tailStart = qMax<qint64>(archive.size() - kEndRecordSize - kMaxCommentSize, 0);
+    const QByteArray tail = archive.read(tailStart, archive.size() - tailStart);
+    const ByteReader tailReader(tail);
+    const qint64 endRecord = findEndRecord(tailReader);
     if (endRecord < 0)
         return fail(error, QCoreApplication::translate("ZipArchive", "找不到 ZIP 中央目录"));
     quint16 entryCount = 0;
     quint32 directoryOffset = 0;
-    if (!reader.u16(endRecord + 10, &entryCount) || !reader.u32(endRecord + 16, &directoryOffset))
-        return fail(error, QCoreApplication::translate("ZipArchive", "ZIP 中央目录已损坏"));
+    if (!tailReader.u16(endRecord + 10, &entryCount) || !tailReader.u32(endRecord + 16, &directoryOffset))
+        return fail(error, damaged);
+    // The directory lies between its offset and the end record.
+    const qint64 directorySize = tailStart + endRecord - qint64(directoryOffset);
+    if (directorySize < 0 || directorySize > kMaxDirectorySize)
+        return fail(error, damaged);
+    const QByteArray directory = archive.read(directoryOffset, directorySize);
+    const ByteReader reader(directory);
 
     CentralHeader header;
     bool found = false;
-    qint64 pos = directoryOffset;
+    qint64 pos = 0;
     for (int i = 0; i < entryCount && !found; ++i) {
         if (!readCentralHeader(reader, pos, &header))
-            return fail(error, QCoreApplication::translate("ZipArchive", "ZIP 中央目录已损坏"));
+            return fail(error, damaged);
         const qint64 nameOffset = pos + kCentralHeaderSize;
         found = header.nameLength == utf8Name.size() &&
                 std::equal(utf8Name.cbegin(), utf8Name.cend(), reader.at(nameOffset));
@@ -132,15 +144,18 @@ bool locateZipEntry(const QByteArray &archive, const QByteArray &utf8Name, ZipEn
         return fail(error, QCoreApplication::translate("ZipArchive", "不支持加密的 ZIP 条目"));
 
     const qint64 localHeader = header.localHeaderOffset;
+    const QByteArray local =
+        archive.read(localHeader, qBound<qint64>(0, archive.size() - localHeader, kLocalHeaderSize));
+    const ByteReader localReader(local);
     quint32 signature = 0;
-    if (!reader.u32(localHeader, &signature) || signature != kLocalHeaderSignature)
+    if (!localReader.u32(0, &signature) || signature != kLocalHeaderSignature)
         return fail(error, QCoreApplication::translate("ZipArchive", "ZIP 本地文件头已损坏"));
     quint16 localNameLength = 0;
     quint16 localExtraLength = 0;
-    if (!reader.u16(localHeader + 26, &localNameLength) || !reader.u16(localHeader + 28, &localExtraLength))
+    if (!localReader.u16(26, &localNameLength) || !localReader.u16(28, &localExtraLength))
         return fail(error, QCoreApplication::translate("ZipArchive", "ZIP 条目数据不完整"));
     const qint64 dataOffset = localHeader + kLocalHeaderSize + localNameLength + localExtraLength;
-    if (!reader.contains(dataOffset, header.compressedSize))
+    if (dataOffset > archive.size() || header.compressedSize > archive.size() - dataOffset)
         return fail(error, QCoreApplication::translate("ZipArchive", "ZIP 条目数据不完整"));
 
     location->method = header.method;

@@ -15,8 +15,20 @@ struct ZipEntryLocation
     qint64 dataOffset = 0;
 };
 
+// Random access to an archive's bytes, in memory or in a file read piece by piece.
+class ZipByteSource
+{
+public:
+    virtual ~ZipByteSource() = default;
+    virtual qint64 size() const = 0;
+    // Exactly `length` bytes from `offset`, or an empty array when they cannot all be read (the
+    // range lies outside the archive, or the file shrank or went away since it was opened).
+    virtual QByteArray read(qint64 offset, qint64 length) const = 0;
+};
+
 // Finds the entry named by the exact UTF-8 bytes through the end record, the central directory
-// and the local header, checking every offset against the archive's size. Encrypted entries are
-// refused. On failure sets the translated message when error is not null.
-bool locateZipEntry(const QByteArray &archive, const QByteArray &utf8Name, ZipEntryLocation *location,
+// and the local header, checking every offset against the archive's size. Only those parts are
+// read. Encrypted entries are refused. On failure sets the translated message when error is not
+// null.
+bool locateZipEntry(const ZipByteSource &archive, const QByteArray &utf8Name, ZipEntryLocation *location,
                     QString *error);

@@ -62,11 +62,9 @@ one_page mediabox-inherited-from-root "/MediaBox $A4" ""
 one_page rotate-inherited-from-root "/Rotate 90" "/MediaBox $A4"
 one_page mediabox-non-numeric-item "" "/MediaBox [0 0 /Wide 842]"
 one_page mediabox-three-items "" "/MediaBox [0 0 595]"
-one_page mediabox-not-an-array "" "/MediaBox 595"
 one_page mediabox-missing "" ""
 one_page mediabox-zero-area "" "/MediaBox [0 0 0 0]"
-one_page unnamed-size-200-inches-square "" "/MediaBox [0 0 14400 14400]"
-for rotation in 90 -90 180 270 -270 450; do
+for rotation in 90 -90 180 270; do
     one_page "a4-rotate-${rotation/-/minus-}" "" "/MediaBox $A4 /Rotate $rotation"
 done
 one_page a4-rotate-not-a-number "" "/MediaBox $A4 /Rotate /Ninety"
@@ -96,7 +94,6 @@ page_tree_chain() {
 page_tree_chain mediabox-63-levels-up 63
 page_tree_chain mediabox-64-levels-up 64
 
-qpdf_fix a4-portrait.pdf --rotate=+90:1 a4-qpdf-rotated-plus-90.pdf
 qpdf_fix --empty --pages a4-portrait.pdf a3-portrait.pdf -- a4-then-a3.pdf
 qpdf_fix --empty --pages a4-then-a3.pdf a4-then-a3.pdf a4-portrait.pdf -- five-pages.pdf
 qpdf --static-id --object-streams=generate five-pages.pdf five-pages-object-streams.pdf
@@ -104,16 +101,19 @@ qpdf --static-id --encrypt user owner 256 -- a4-portrait.pdf encrypted-user-pass
 qpdf --static-id --encrypt "" owner 256 -- a4-then-a3.pdf encrypted-owner-password-only.pdf
 qpdf --static-id --allow-weak-crypto --encrypt "" owner 128 --use-aes=n -- a4-portrait.pdf encrypted-rc4-owner-password-only.pdf
 
-# Damaged files. qpdf opens the first two with warnings only.
+# Damaged files. qpdf opens the first with warnings only.
 pdf_text "$CATALOG" "<< /Type /Pages /Kids [3 0 R] /Count 1 >>" \
     "<< /Type /Page /Parent 2 0 R /MediaBox $A4 >>" >warnings-only-no-xref.pdf
-sed 's/^startxref$/startxref/; /^startxref$/{n;s/.*/12/}' five-pages.pdf >warnings-only-wrong-startxref.pdf
 head -c 700 five-pages.pdf >truncated.pdf
 pdf_text "$CATALOG" "<< /Type /Pages /Kids [2 0 R] /Count 1 >>" >kids-loop.pdf
+# Page trees qpdf's walk refuses: a node under the root twice, and a loop back to the root.
+pdf_text "$CATALOG" "<< /Type /Pages /Kids [3 0 R 3 0 R] /Count 2 >>" \
+    "<< /Type /Pages /Parent 2 0 R /Kids [4 0 R] /Count 1 >>" "<< /Type /Page /Parent 3 0 R /MediaBox $A4 >>" \
+    >kids-node-twice.pdf
+pdf_text "$CATALOG" "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>" \
+    "<< /Type /Page /Parent 2 0 R /MediaBox $A3 >>" "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 1 >>" \
+    >kids-loop-to-root.pdf
 pdf_text "$CATALOG" "<< /Type /Pages /Kids [3 0 R 7 (text)] /Count 3 >>" \
     "<< /Type /Page /Parent 2 0 R /MediaBox $A4 >>" >kids-not-dictionaries.pdf
-pdf_text "$CATALOG" "[ /NotAPageTree ]" >pages-not-a-dictionary.pdf
 pdf_text "<< /Type /Catalog >>" >catalog-without-pages.pdf
 printf 'This is plain text, not a PDF.\n' >not-a-pdf.pdf
-: >empty.pdf
-printf '%%PDF-1.7\n' >header-only.pdf
