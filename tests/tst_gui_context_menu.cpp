@@ -2,13 +2,13 @@
 #include "documents/document_columns.h"
 #include "storage/price_database.h"
 #include "storage/profile_store.h"
+#include "support/gui_test_support.h"
 #include "support/sqlite_test_connection.h"
 #include "support/test_environment.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QImage>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -107,12 +107,8 @@ void ContextMenuTest::initTestCase()
     SqliteTestConnection connection;
     QVERIFY(openPriceDatabase(connection.database(), defaultPriceDatabasePath()).ok());
     QVERIFY(savePriceProfiles(connection.database(), {{QStringLiteral("通用"), german}}, german).ok());
-    QImage page(2480, 3508, QImage::Format_Grayscale8); // A4 at 300 dpi
-    page.fill(Qt::white);
-    page.setDotsPerMeterX(11811);
-    page.setDotsPerMeterY(11811);
     for (int i = 0; i < 4; ++i)
-        QVERIFY(page.save(m_paths.emplace_back(m_dir.filePath(QStringLiteral("page%1.png").arg(i)))));
+        writeTestPage(m_paths.emplace_back(m_dir.filePath(QStringLiteral("page%1.png").arg(i))), 2480, 3508);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (!m_steps.isEmpty() && m_steps.first()())
             m_steps.removeFirst();

@@ -1,4 +1,3 @@
-#include "analysis/legacy_doc_analyzer.h"
 #include "app/application_setup.h"
 #include "documents/document_columns.h"
 #include "support/gui_test_support.h"
@@ -166,24 +165,6 @@ private Q_SLOTS:
         saveScreenshot(&ui.window(), QStringLiteral("main-window-empty"));
         QVERIFY(ui.add({pages.at(1)}));
         QCOMPARE(table->rowCount(), 1);
-    }
-
-    // A row moved while its analysis runs keeps spinning and then shows its own result.
-    void movedRowKeepsItsSpinnerAndResult()
-    {
-        WindowHarness ui;
-        ui.window().addPaths({file(QStringLiteral("legacy.DOC"), "not a compound file"), page("first.png")});
-        ui.window().moveRow(0, 1);
-        auto *table = ui.child<QTableWidget>("documentTable");
-        QVERIFY(table->item(1, PagesColumn)->data(AnalysingRole).toBool());
-        QTRY_COMPARE_WITH_TIMEOUT(ui.window().pendingAnalysisCount(), 0, 90000);
-        QVERIFY(table->item(1, PagesColumn)->data(AnalysingRole).isNull());
-        QCOMPARE(ui.window().cellText(0, SizeColumn), QStringLiteral("A4"));
-        // Without the office suite the one-time notice explains why the row shows 0 pages.
-        const bool office = isWordAutomationAvailable();
-        QCOMPARE(ui.window().cellText(1, PagesColumn), office ? QStringLiteral("1") : QStringLiteral("0"));
-        if (!office)
-            QTRY_COMPARE(ui.boxTitles, QStringList{QStringLiteral("旧版 DOC 识别受限")});
     }
 
     // Support asks the command line what the window sees; both must give the same answers.

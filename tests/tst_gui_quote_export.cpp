@@ -16,13 +16,13 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSpinBox>
 #include <QSqlDatabase>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -42,17 +42,12 @@ void storeProfile(const QString &path)
     database.close();
 }
 
-// Picks the given name in the next file dialog, as a user would; then answers the next message box.
-void answerFileDialog(const QString &path, ModalAnswerer *then = nullptr)
+// Picks the given name in the next file dialog, as a user would.
+void answerFileDialog(const QString &path)
 {
-    QTimer::singleShot(50, qApp, [path, then] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return answerFileDialog(path, then);
+    onNextModal<QFileDialog>([path](QFileDialog *dialog) {
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
         static_cast<QDialog *>(dialog)->accept();
-        if (then)
-            then->expectModal();
     });
 }
 
@@ -123,10 +118,14 @@ void QuoteExportTest::windowAndCommandQuoteTheSame()
 
     window.statusBar()->clearMessage();
     const QString unwritable = dir.filePath(QStringLiteral("missing/quote.pdf"));
-    ModalAnswerer warning;
-    answerFileDialog(unwritable, &warning);
+    QString warning;
+    answerFileDialog(unwritable);
+    onNextModal<QMessageBox>([&warning](QMessageBox *box) {
+        warning = box->text();
+        box->done(QMessageBox::Ok);
+    });
     exportPdf->trigger();
-    QVERIFY2(warning.text().contains(unwritable), qPrintable(warning.text()));
+    QVERIFY2(warning.contains(unwritable), qPrintable(warning));
     QVERIFY(window.statusBar()->currentMessage().isEmpty());
 }
 

@@ -2,8 +2,6 @@
 #include "export/quote_snapshot.h"
 #include "support/guiless_test_main.h"
 
-Q_DECLARE_METATYPE(QuoteSnapshot)
-
 // The quotation builder's faults that reach a customer: markup or placeholders taken from user
 // texts, an impossible tax rate, the wrong reading direction. File names are read back from the
 // PDF by check_pdf_quote_peers.
@@ -12,16 +10,11 @@ class TestQuoteHtml : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void userTextsStayText_data();
     void userTextsStayText();
 };
 
-void TestQuoteHtml::userTextsStayText_data()
+void TestQuoteHtml::userTextsStayText()
 {
-    QTest::addColumn<QuoteSnapshot>("snapshot");
-    QTest::addColumn<QStringList>("present");
-    QTest::addColumn<QStringList>("absent");
-
     QuoteSnapshot base;
     base.profile.localeName = QStringLiteral("en_US");
     base.createdAt = QDateTime(QDate(2026, 3, 1), QTime(9, 0));
@@ -35,43 +28,30 @@ void TestQuoteHtml::userTextsStayText_data()
     parties.customBindingMethods.insert(QStringLiteral("custom:a"), QStringLiteral("<ring> %2"));
     parties.rows.first().binding = QStringLiteral("custom:a");
     parties.rows.first().copiesText = QStringLiteral("<u>2</u> %4"); // an edited cell, never markup
-    QTest::newRow("profile and binding texts escaped, placeholders kept")
-        << parties
-        << QStringList{QStringLiteral("%2 &amp; co"),
-                       QStringLiteral("&lt;b&gt;Seller&lt;/b&gt; %3"),
-                       QStringLiteral("&quot;x&quot; %8"),
-                       QStringLiteral("net &lt;30&gt; %7"),
-                       QStringLiteral("80 g &amp; up %1"),
-                       QStringLiteral("&lt;ring&gt; %2"),
-                       QStringLiteral("&lt;u&gt;2&lt;/u&gt; %4")}
-        << QStringList{QStringLiteral("<b>Seller"), QStringLiteral("<ring>"), QStringLiteral("<30>"),
-                       QStringLiteral("<u>")};
-
-    QuoteSnapshot highTax = base;
+    QuoteSnapshot highTax = base, negativeTax = base, arabic = base;
     highTax.profile.taxRate = 150;
-    QTest::newRow("tax rate above 100 shown as 100")
-        << highTax << QStringList{QStringLiteral("100.00%")} << QStringList{QStringLiteral("150")};
-    QuoteSnapshot negativeTax = base;
     negativeTax.profile.taxRate = -7;
-    QTest::newRow("negative tax rate shown as 0")
-        << negativeTax << QStringList{QStringLiteral("0.00%")} << QStringList{QStringLiteral("-7")};
-
-    QuoteSnapshot arabic = base;
     arabic.profile.localeName = QStringLiteral("ar_EG");
-    QTest::newRow("right-to-left locale") << arabic << QStringList{QStringLiteral("<html dir='rtl'>")}
-                                          << QStringList{QStringLiteral("dir='ltr'")};
-}
-
-void TestQuoteHtml::userTextsStayText()
-{
-    QFETCH(QuoteSnapshot, snapshot);
-    QFETCH(QStringList, present);
-    QFETCH(QStringList, absent);
-    const QString html = buildQuoteHtml(snapshot);
-    for (const QString &text : present)
-        QVERIFY2(html.contains(text), qPrintable(text));
-    for (const QString &text : absent)
-        QVERIFY2(!html.contains(text), qPrintable(text));
+    const struct
+    {
+        const char *name;
+        const QuoteSnapshot &snapshot;
+        QStringList present, absent;
+    } rows[] = {{"profile and binding texts escaped, placeholders kept",
+                 parties,
+                 {"%2 &amp; co", "&lt;b&gt;Seller&lt;/b&gt; %3", "&quot;x&quot; %8", "net &lt;30&gt; %7",
+                  "80 g &amp; up %1", "&lt;ring&gt; %2", "&lt;u&gt;2&lt;/u&gt; %4"},
+                 {"<b>Seller", "<ring>", "<30>", "<u>"}},
+                {"tax rate above 100 shown as 100", highTax, {"100.00%"}, {"150"}},
+                {"negative tax rate shown as 0", negativeTax, {"0.00%"}, {"-7"}},
+                {"right-to-left locale", arabic, {"<html dir='rtl'>"}, {"dir='ltr'"}}};
+    for (const auto &row : rows) {
+        const QString html = buildQuoteHtml(row.snapshot);
+        for (const QString &text : row.present)
+            QVERIFY2(html.contains(text), qPrintable(row.name + QStringLiteral(": ") + text));
+        for (const QString &text : row.absent)
+            QVERIFY2(!html.contains(text), qPrintable(row.name + QStringLiteral(": ") + text));
+    }
 }
 
 ORVANTA_GUILESS_TEST_MAIN(TestQuoteHtml)

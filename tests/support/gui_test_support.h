@@ -3,29 +3,32 @@
 #include "app/main_window.h"
 #include "pricing/price_profile.h"
 
+#include <QApplication>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
 
-// Closes the next modal dialog that opens (pressing its default button) and remembers its text.
-class ModalAnswerer
+// Runs act on the next modal widget of type Modal, whichever modal loop is running by then; gives
+// up after five seconds so that a missed answer cannot reach into a later test.
+template <typename Modal> void onNextModal(std::function<void(Modal *)> act)
 {
-public:
-    // Starts watching; the first modal widget that appears within timeoutMs is accepted.
-    void expectModal(int timeoutMs = 5000);
-    bool seen() const { return m_seen; }
-    QString title() const { return m_title; }
-    QString text() const { return m_text; }
-
-private:
-    bool m_seen = false;
-    QString m_title;
-    QString m_text;
-};
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, ticks = 0]() mutable {
+        auto *modal = qobject_cast<Modal *>(QApplication::activeModalWidget());
+        if (modal || ++ticks > 500) {
+            timer->stop();
+            timer->deleteLater();
+        }
+        if (modal)
+            act(modal);
+    });
+    timer->start(10);
+}
 
 // Saves a screenshot of a widget under the build folder for a person to look at.
 QString saveScreenshot(QWidget *widget, const QString &name);
