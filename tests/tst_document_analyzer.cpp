@@ -65,7 +65,8 @@ void DocumentAnalyzerTest::scanListsSupportedFilesOnce()
     QCOMPARE(canonicalDocumentPath("/nonexistent/x.pdf"), QStringLiteral("/nonexistent/x.pdf"));
 }
 
-// WPS files may be either kind of Word package.
+// WPS files may be either kind of Word package; a misnamed file is read as what it is, and
+// keeps its suffix as its type.
 void DocumentAnalyzerTest::suffixPicksTheAnalyser()
 {
     QTemporaryDir dir;
@@ -82,7 +83,7 @@ void DocumentAnalyzerTest::suffixPicksTheAnalyser()
         {data + "/docx/libreoffice-letter.docx", "b.wps", 1, "Letter"},
         {data + "/doc/letter-portrait-2-pages.doc", "c.WPS", 2, "Letter"},
         {data + "/doc/a3-landscape-1-page.doc", "d.wps", 0, "A3 横向"},
-        {png, "e.tif", 1, "A4"}, {png, "f.pdf", 0, ""}, {data + "/pdf/five-pages.pdf", "g.docx", 0, ""}};
+        {png, "e.tif", 1, "A4"}, {png, "f.pdf", 1, "A4"}, {data + "/pdf/five-pages.pdf", "g.docx", 5, "A4"}};
     // clang-format on
     for (const auto &row : rows) {
         const QString path = dir.filePath(row.name);
