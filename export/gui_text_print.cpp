@@ -6,28 +6,13 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPalette>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextFrame>
 #include <QTextTable>
 
 namespace {
-
-// Holds the place of the real layout while the document is filled and adjusted, so that nothing is
-// laid out before the final formats are known.
-class DeferredLayout : public QAbstractTextDocumentLayout
-{
-public:
-    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
-    void draw(QPainter *, const PaintContext &) override {}
-    int hitTest(const QPointF &, Qt::HitTestAccuracy) const override { return -1; }
-    int pageCount() const override { return 0; }
-    QSizeF documentSize() const override { return {}; }
-    QRectF frameBoundingRect(QTextFrame *) const override { return {}; }
-    QRectF blockBoundingRect(const QTextBlock &) const override { return {}; }
-
-protected:
-    void documentChanged(int, int, int) override {}
-};
 
 // Qt's collapsed-border tables look up neighbouring cells for every border on every painted page,
 // walking all rows each time, which makes a long table quadratic in print time. Every cell keeps its
@@ -83,20 +68,20 @@ bool printHtmlDocument(const QString &html, QPagedPaintDevice &device)
     const int margin = int((2 / 2.54) * dpiY);
     const QRectF body(0, 0, device.width(), device.height());
 
-    QTextDocument document;
-    document.setDocumentLayout(new DeferredLayout(&document));
-    document.setHtml(html);
-    separateCollapsedBorders(document.rootFrame());
-    QTextFrameFormat rootFormat = document.rootFrame()->frameFormat();
+    // The source is parsed and adjusted without a layout; the printed copy gets its layout and
+    // device while still empty, so the content is laid out once, as it arrives.
+    QTextDocument source;
+    source.setHtml(html);
+    separateCollapsedBorders(source.rootFrame());
+    QTextFrameFormat rootFormat = source.rootFrame()->frameFormat();
     rootFormat.setMargin(margin);
-    document.rootFrame()->setFrameFormat(rootFormat);
-    document.setPageSize(body.size());
-    // A new layout lays the document out at once, for the screen; laying it out again for the
-    // device in one pass is still far cheaper than QTextDocument::print's lazy relayouts.
-    document.setDocumentLayout(nullptr);
+    QTextDocument document;
     QAbstractTextDocumentLayout *layout = document.documentLayout();
     layout->setPaintDevice(&device);
-    document.markContentsDirty(0, document.characterCount());
+    document.setDefaultFont(source.defaultFont());
+    document.rootFrame()->setFrameFormat(rootFormat);
+    document.setPageSize(body.size());
+    QTextCursor(&document).insertFragment(QTextDocumentFragment(&source));
 
     const QFont pageNumberFont(document.defaultFont());
     const QPointF pageNumberPos(body.width() - margin, body.height() - margin +
