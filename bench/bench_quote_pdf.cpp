@@ -76,9 +76,9 @@ int main(int argc, char **argv)
     }
     std::sort(htmlTimes.begin(), htmlTimes.end());
     std::sort(totalTimes.begin(), totalTimes.end());
-    std::printf(
-        "pdf export, %d rows: median %.0f ms (HTML %.0f ms), max %.0f ms, file %lld bytes, peak RSS "
-        "%.1f MiB (%.1f MiB before the first export)\n",
-        rows, totalTimes[1], htmlTimes[1], totalTimes.back(), QFileInfo(path).size(), peakMiB(), before);
+    std::printf("pdf export, %d rows: median %.0f ms (HTML %.0f ms), max %.0f ms, file %lld bytes, peak RSS "
+                "%.1f MiB (%.1f MiB before the first export)\n",
+                rows, totalTimes[1], htmlTimes[1], totalTimes.back(), QFileInfo(path).size(), peakMiB(),
+                before);
     return 0;
 }

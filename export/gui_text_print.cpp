@@ -14,10 +14,11 @@
 
 namespace {
 
-// Qt's collapsed-border tables look up neighbouring cells for every border on every painted page,
-// walking all rows each time, which makes a long table quadratic in print time. Every cell keeps its
-// top and left border and only the last row and column keep the bottom and right one: with no cell
-// spacing that draws the same single grid lines, and Qt can skip rows outside the page.
+// Painting a page of a collapsed-border table costs Qt every row of the table (it resolves the
+// shared borders cell by cell), so a long table prints in rows times pages; laying it out is dearer
+// too. Every cell keeps its top and left border and only the last row and column keep the bottom
+// and right one: with no cell spacing that draws the same single grid lines, and Qt paints only the
+// rows on the page.
 void separateCollapsedBorders(QTextTable *table)
 {
     QTextTableFormat tableFormat = table->format();
