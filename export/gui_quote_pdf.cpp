@@ -1,11 +1,12 @@
 #include "export/gui_quote_pdf.h"
 
+#include "export/gui_text_print.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextDocument>
 
 bool usesLetterPaper(const QLocale &locale)
 {
@@ -25,6 +26,7 @@ QuotePdfResult writeQuotePdf(const QString &html, const QLocale &locale, const Q
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
+    bool printed = false;
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(usesLetterPaper(locale) ? QPageSize::Letter : QPageSize::A4));
@@ -32,16 +34,14 @@ QuotePdfResult writeQuotePdf(const QString &html, const QLocale &locale, const Q
         // The style sheet sizes text in CSS pixels, which the document takes as device pixels: at
         // the writer's default 1200 dpi they would print a few points high.
         writer.setResolution(96);
-        QTextDocument document;
-        document.setHtml(html);
-        document.print(&writer);
+        printed = printHtmlDocument(html, writer);
     } // the writer finishes the file when it goes
     if (!file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return {false, reason};
     }
-    if (file.size() == 0) {
+    if (!printed || file.size() == 0) {
         file.cancelWriting();
         return {false, QCoreApplication::translate("MainWindow", "无法生成 PDF 页面")};
     }
