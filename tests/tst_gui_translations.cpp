@@ -5,8 +5,10 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLayout>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +44,17 @@ private Q_SLOTS:
         QApplication::setStyle(QStringLiteral("Fusion"));
         writeTestPage(m_dir.filePath(QStringLiteral("portrait.png")), 2480, 3508);
         writeTestPage(m_dir.filePath(QStringLiteral("landscape.png")), 3508, 2480);
+    }
+
+    // Standard buttons of message boxes and input dialogs follow the chosen language too.
+    void standardButtonsFollowTheLanguage()
+    {
+        for (const char *code : {"zh_CN", "de_DE", "ru_RU"}) {
+            QTranslator toolkit;
+            QVERIFY2(installToolkitTranslation(toolkit, QString::fromLatin1(code)), code);
+            QDialogButtonBox box(QDialogButtonBox::Cancel);
+            QVERIFY2(box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')) != "Cancel", code);
+        }
     }
 
     void windowShowsTheLanguage_data()
