@@ -138,6 +138,23 @@ private Q_SLOTS:
         QCOMPARE(ui.boxTexts, QStringList());
     }
 
+    // Without a word processor a DOC that stores no page count shows 0 pages, and the notice that
+    // says how to count it comes once per run, not once per drop.
+    void missingWordProcessorIsExplainedOnce()
+    {
+        const QByteArray searchPath = qgetenv("PATH");
+        qputenv("PATH", m_dir.path().toUtf8());
+        const QString doc = QStringLiteral(ORVANTA_TEST_DATA_DIR "/doc/a3-landscape-1-page.doc");
+        WindowHarness ui;
+        QVERIFY(ui.add({doc}));
+        QVERIFY(QFile::copy(doc, path(QStringLiteral("second.doc"))));
+        QVERIFY(ui.add({path(QStringLiteral("second.doc"))}));
+        qputenv("PATH", searchPath);
+        QCOMPARE(ui.cell("second.doc", PagesColumn) + ui.cell("second.doc", SizeColumn),
+                 QStringLiteral("0A3 横向"));
+        QCOMPARE(ui.boxTitles.filter(QStringLiteral("旧版 DOC 识别受限")).size(), 1);
+    }
+
     // Delete removes the selected rows and Clear all of them; either way the files can come back.
     void removedFilesCanBeAddedAgain()
     {
