@@ -13,6 +13,7 @@ struct DocumentInfo
     QString fileType; // upper-case suffix: "PDF", "DOCX", "JPG", ...
     int pageCount = 0;
     QString paperSize; // paperSizeLabel() text, empty when unknown
+    bool countFromFallbackReader = false; // qpdf could not open the PDF; Qt PDF counted it
 };
 
 // Fills path, name and type from the file information, leaving the findings empty.

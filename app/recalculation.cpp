@@ -20,9 +20,20 @@ LineInputs lineInputsAt(const QTableWidget *table, int row)
         const QTableWidgetItem *item = table->item(row, column);
         return item ? item->text() : QString();
     };
-    const QTableWidgetItem *binding = table->item(row, BindingColumn);
-    return {text(PagesColumn), text(CopiesColumn), text(UnitPriceColumn),
-            binding ? binding->data(PathRole).toString() : QStringLiteral("none")};
+    auto key = [table, row](int column, const QString &fallback) {
+        const QTableWidgetItem *item = table->item(row, column);
+        return item ? item->data(PathRole).toString() : fallback;
+    };
+    const QTableWidgetItem *pages = table->item(row, PagesColumn);
+    const QTableWidgetItem *price = table->item(row, UnitPriceColumn);
+    LineInputs line{text(PagesColumn), text(CopiesColumn), text(UnitPriceColumn),
+                    key(BindingColumn, QStringLiteral("none")),
+                    key(ColorColumn, QStringLiteral("blackWhite"))};
+    if (pages)
+        line.pageDetails = pages->data(PageDetailsRole).value<PageDetails>();
+    // Text other than what the page-by-page pricing wrote there was typed by the operator.
+    line.unitPriceTyped = price && price->text() != price->data(PageByPagePriceRole).toString();
+    return line;
 }
 
 } // namespace

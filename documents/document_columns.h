@@ -5,12 +5,15 @@
 // Item roles of the document rows.
 enum DocumentRole
 {
-    PathRole = Qt::UserRole,         // file-name item: absolute path; colour/binding items: their key
-    SortKeyRole = Qt::UserRole + 1,  // compared by SortableTableWidgetItem
-    CreatedRole = Qt::UserRole + 2,  // file-name item: creation time, ms since the epoch
-    SizeRole = Qt::UserRole + 3,     // file-name item: size in bytes
-    TypeKeyRole = Qt::UserRole + 4,  // file-name item: "suffix\tname", lower case
-    AnalysingRole = Qt::UserRole + 5 // pages item: true while the analysis runs (spinner shown)
+    PathRole = Qt::UserRole,            // file-name item: absolute path; colour/binding items: their key
+    SortKeyRole = Qt::UserRole + 1,     // compared by SortableTableWidgetItem
+    CreatedRole = Qt::UserRole + 2,     // file-name item: creation time, ms since the epoch
+    SizeRole = Qt::UserRole + 3,        // file-name item: size in bytes
+    TypeKeyRole = Qt::UserRole + 4,     // file-name item: "suffix\tname", lower case
+    AnalysingRole = Qt::UserRole + 5,   // pages item: true while the analysis runs (spinner shown)
+    PageDetailsRole = Qt::UserRole + 6, // pages item: PageDetails once the page-detail pass is done
+    PageByPagePriceRole =
+        Qt::UserRole + 7 // unit-price item: the page-by-page text written; other text was typed
 };
 
 enum DocumentColumn

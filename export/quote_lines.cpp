@@ -21,8 +21,9 @@ QString sizeCellText(const DocumentInfo &info)
 double quoteRowAmount(const QuoteRow &row, const PriceProfile &profile, bool duplex,
                       const MoneyFormat &format)
 {
-    return lineAmount(LineInputs{row.pagesText, row.copiesText, row.unitPriceText, row.binding}, profile,
-                      duplex, format);
+    return lineAmount(LineInputs{row.pagesText, row.copiesText, row.unitPriceText, row.binding, row.colorMode,
+                                 row.pageDetails, row.unitPriceTyped},
+                      profile, duplex, format);
 }
 
 QuoteRow quoteRowForDocument(const DocumentInfo &info, const QuoteChoices &choices,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/page_details.h"
 #include "pricing/price_profile.h"
 #include "pricing/quote_totals.h"
 
@@ -18,6 +19,8 @@ struct QuoteRow
     QString unitPriceText;
     QString binding = QStringLiteral("none");
     double lineAmount = 0;
+    PageDetails pageDetails = {}; // empty until the page-detail pass has measured the document
+    bool unitPriceTyped = false;
 };
 
 // Everything a quotation or workbook is built from, taken at the moment of export so that the

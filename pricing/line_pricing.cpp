@@ -66,10 +66,36 @@ double amountFor(const LineInputs &line, const PriceProfile &profile, bool duple
     const double copies = copiesFromText(line.copiesText);
     const double duplexFactor = duplex ? positiveOrZero(profile.duplexMultiplier) : 1.0;
     const double bindingFee = bindingFeeFor(profile, line.bindingKey);
-    return (pages * positiveOrZero(unitPrice) * duplexFactor + bindingFee) * copies;
+    const double pagesCost = pricedPageByPage(line, profile)
+                                 ? pageByPageCost(profile, line.colorMode, line.pageDetails)
+                                 : pages * positiveOrZero(unitPrice);
+    return (pagesCost * duplexFactor + bindingFee) * copies;
 }
 
 } // namespace
+
+double pageByPageCost(const PriceProfile &profile, const QString &colorMode, const PageDetails &details)
+{
+    double cost = 0;
+    for (const PageGroup &group : details.groups) {
+        const QString mode = group.color ? colorMode : QStringLiteral("blackWhite");
+        cost += group.pages * positiveOrZero(pagePriceFor(profile, group.paperSize, mode));
+    }
+    return cost;
+}
+
+QString pageByPageUnitPriceText(const PriceProfile &profile, const QString &colorMode,
+                                const PageDetails &details)
+{
+    const int pages = details.pageCount();
+    return MoneyFormat(profile).plain(pages > 0 ? pageByPageCost(profile, colorMode, details) / pages : 0);
+}
+
+bool pricedPageByPage(const LineInputs &line, const PriceProfile &profile)
+{
+    return profile.pricePageByPage && !line.unitPriceTyped && !line.pageDetails.isEmpty() &&
+           line.pageDetails.pageCount() == pageCountFromText(line.pagesText);
+}
 
 double lineAmount(const LineInputs &line, const PriceProfile &profile, bool duplex)
 {

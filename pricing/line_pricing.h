@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/page_details.h"
 #include "pricing/price_profile.h"
 
 #include <QString>
@@ -24,8 +25,24 @@ struct LineInputs
     QString copiesText;
     QString unitPriceText;
     QString bindingKey;
+    // Only read when the profile prices page by page.
+    QString colorMode = QStringLiteral("blackWhite");
+    PageDetails pageDetails = {};
+    bool unitPriceTyped = false; // the operator's own unit price overrides the page-by-page price
 };
 
-// (pages × unit price × duplex factor + binding fee) × copies, unrounded.
+// The pages of a row priced one by one: each page at its own size, a colour row's grey pages at
+// the black-and-white price. Unrounded, before duplex factor and copies.
+double pageByPageCost(const PriceProfile &profile, const QString &colorMode, const PageDetails &details);
+// The unit-price cell of a page-by-page row: the average cost of its pages.
+QString pageByPageUnitPriceText(const PriceProfile &profile, const QString &colorMode,
+                                const PageDetails &details);
+// Whether a line is priced page by page: the option is on, the details cover exactly the pages in
+// the pages cell and the operator typed no unit price of their own.
+bool pricedPageByPage(const LineInputs &line, const PriceProfile &profile);
+
+// (pages × unit price × duplex factor + binding fee) × copies, unrounded; for a line priced page
+// by page, pages × unit price is pageByPageCost.
 double lineAmount(const LineInputs &line, const PriceProfile &profile, bool duplex);
-double lineAmount(const LineInputs &line, const PriceProfile &profile, bool duplex, const MoneyFormat &format);
+double lineAmount(const LineInputs &line, const PriceProfile &profile, bool duplex,
+                  const MoneyFormat &format);

@@ -27,7 +27,7 @@ bool PriceProfile::operator==(const PriceProfile &other) const
            sellerContact == other.sellerContact && sellerAddress == other.sellerAddress &&
            taxIdentifier == other.taxIdentifier && customerName == other.customerName &&
            customerContact == other.customerContact && quoteValidityDays == other.quoteValidityDays &&
-           paymentTerms == other.paymentTerms;
+           paymentTerms == other.paymentTerms && pricePageByPage == other.pricePageByPage;
 }
 
 QString defaultProfileName()

@@ -53,6 +53,9 @@ struct PriceProfile
     QString customerContact;
     int quoteValidityDays = 30;
     QString paymentTerms;
+    // Price every page at its own size, and the grey pages of a colour row at the black-and-white
+    // price; off by default so that quotes made before the option existed keep their amounts.
+    bool pricePageByPage = false;
 
     static std::array<PagePriceRow, ColorModeCount> defaultPagePrices();
     bool operator==(const PriceProfile &other) const;

@@ -12,11 +12,11 @@ runtime_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite libqt6svg6 qt6-svg-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-image-formats-plugins qt6-qpa-plugins
-  libqpdf-dev zlib1g-dev libgl-dev fonts-wqy-microhei qt6-translations-l10n
+  libqpdf-dev zlib1g-dev libgl-dev fonts-wqy-microhei qt6-translations-l10n qt6-pdf-dev
 )
 # Independent tools the tests compare against or build fixtures with.
 test_packages=(qpdf poppler-utils zip python3 python3-olefile libreoffice-writer-nogui imagemagick libimage-exiftool-perl
-  python3-openpyxl unzip libreoffice-calc-nogui)
+  python3-openpyxl unzip libreoffice-calc-nogui ghostscript python3-reportlab)
 
 install_missing() {
   local missing=()

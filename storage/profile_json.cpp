@@ -108,6 +108,7 @@ QByteArray profileOptionsJson(const PriceProfile &profile)
     object.insert(QLatin1String("customerContact"), profile.customerContact);
     object.insert(QLatin1String("quoteValidityDays"), profile.quoteValidityDays);
     object.insert(QLatin1String("paymentTerms"), profile.paymentTerms);
+    object.insert(QLatin1String("pricePageByPage"), profile.pricePageByPage);
     return compact(object);
 }
 
@@ -190,5 +191,8 @@ bool readProfileOptionsJson(const QByteArray &json, PriceProfile &profile)
     readString(object, "customerContact", profile.customerContact, QString());
     readInteger(object, "quoteValidityDays", profile.quoteValidityDays, 1, 3650);
     readString(object, "paymentTerms", profile.paymentTerms, QString());
+    const QJsonValue pageByPage = object.value(QLatin1String("pricePageByPage"));
+    if (pageByPage.isBool())
+        profile.pricePageByPage = pageByPage.toBool();
     return true;
 }

@@ -29,7 +29,7 @@ const QString profilesWithoutJson = QStringLiteral(
 const QByteArray everyOption =
     R"({"currencyCode":"CHF","customerContact":"'; DROP TABLE price_profiles; --","customerName":"株式会社 🙂",)"
     R"("duplexMultiplier":1.85,"localeName":"de_DE","minimumCharge":3.333,"paperStockDescription":"80 g/m² \"R\"\n2",)"
-    R"("paymentTerms":"Tab\there","pricesIncludeTax":true,"quoteDiscountPercent":100,"quoteValidityDays":3650,)"
+    R"("paymentTerms":"Tab\there","pricePageByPage":true,"pricesIncludeTax":true,"quoteDiscountPercent":100,"quoteValidityDays":3650,)"
     R"("roundingIncrement":0.05,"sellerAddress":"Bahnhofstrasse 1\n8001 Zürich","sellerContact":"\\ backslash",)"
     R"("sellerName":"Copy & Print <GmbH>","setupFee":12.5,"taxIdentifier":"CHE-123.456.789 MWST","taxRate":7.7,)"
     R"("volumeDiscountPercent":99.99,"volumeThreshold":2147483647})";
