@@ -5,6 +5,7 @@
 #include "analysis/paper_size.h"
 #include "documents/column_resize_freeze.h"
 #include "documents/document_columns.h"
+#include "documents/row_unit_price.h"
 #include "export/quote_lines.h"
 
 #include <QFutureWatcher>
@@ -108,6 +109,8 @@ void MainWindow::applyQueuedResults()
             if (row >= 0) {
                 writeAnalysisResult(row, info);
                 sizeTexts.insert(cellText(row, SizeColumn));
+                if (info.pageCount >= 1)
+                    pageDetailPass->enqueue(info);
             }
         }
     }
@@ -125,11 +128,14 @@ void MainWindow::writeAnalysisResult(int row, const DocumentInfo &info)
     const bool detected = info.pageCount >= 1;
     if (QTableWidgetItem *pages = documentTable->item(row, PagesColumn)) {
         pages->setData(AnalysingRole, QVariant());
+        pages->setData(PageDetailsRole, QVariant()); // measured again for this count
         const int count = std::max(info.pageCount, 0);
         pages->setText(pagesCellText(info));
         pages->setData(SortKeyRole, count);
         pages->setForeground(QColor(detected ? QStringLiteral("#202938") : QStringLiteral("#D78624")));
-        pages->setToolTip(detected ? tr("文件识别页数，不可手动修改") : tr("未能识别文件页数"));
+        pages->setToolTip(!detected                      ? tr("未能识别文件页数")
+                          : info.countFromFallbackReader ? tr("页数由备用 PDF 阅读器识别，不可手动修改")
+                                                         : tr("文件识别页数，不可手动修改"));
     }
     if (QTableWidgetItem *size = documentTable->item(row, SizeColumn)) {
         size->setText(sizeCellText(info));
@@ -137,8 +143,7 @@ void MainWindow::writeAnalysisResult(int row, const DocumentInfo &info)
         size->setToolTip(info.paperSize.isEmpty() ? tr("未能读取文档纸张尺寸")
                                                   : tr("文档纸张尺寸：%1").arg(info.paperSize));
     }
-    if (QTableWidgetItem *price = documentTable->item(row, UnitPriceColumn))
-        price->setText(unitPriceText(info.paperSize, rowColorMode(row)));
+    writeRowUnitPrice(documentTable, row, activeProfile);
 }
 
 void MainWindow::showLegacyDocNoticeIfNeeded(const DocumentInfo &info)

@@ -34,6 +34,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         customBindingMethods = loadCustomBindingMethods(settings);
     }
     buildUi();
+    buildPageDetailPass();
     documentTable->viewport()->installEventFilter(this);
     connect(documentTable, &QTableWidget::customContextMenuRequested, this,
             [this](const QPoint &position) { showRowContextMenu(position); });

@@ -2,6 +2,7 @@
 
 #include "analysis/document_info.h"
 #include "documents/desktop_launcher.h"
+#include "documents/page_detail_pass.h"
 #include "pricing/price_profile.h"
 
 #include <QHash>
@@ -54,6 +55,8 @@ public:
 
     // The desktop calls behind "open file" and "show in folder"; tests put in their own.
     void setDesktopLauncher(const DesktopLauncher &launcher) { desktopLauncher = launcher; }
+    // What measures every page's size and colour; tests put in their own.
+    void setPageDetailAnalyzer(const PageDetailAnalyzer &analyzer);
 
 public Q_SLOTS:
     void addPaths(const QStringList &paths);
@@ -134,6 +137,10 @@ private:
     void showLegacyDocNoticeIfNeeded(const DocumentInfo &info);
     void reportAnalysisProgress();
 
+    // The page-detail pass that follows each page count.
+    void buildPageDetailPass();
+    void applyPageDetails(const QList<PageDetailResult> &results);
+
     QSqlDatabase database;
     bool databaseReady = false; // opened and upgraded without a reported failure
     PriceProfile activeProfile;
@@ -143,6 +150,7 @@ private:
     QSet<QString> knownDocumentKeys; // lower-cased knownDocumentPaths, for the duplicate check
     QThreadPool analysisPool;
     QThreadPool legacyDocPool;
+    PageDetailPass *pageDetailPass = nullptr;
     int pendingAnalyses = 0;
     int sortColumn = -1;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;

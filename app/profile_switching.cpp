@@ -2,6 +2,7 @@
 
 #include "documents/column_resize_freeze.h"
 #include "documents/document_columns.h"
+#include "documents/row_unit_price.h"
 #include "pricing/regional_format.h"
 #include "storage/price_database.h"
 #include "storage/profile_store.h"
@@ -64,8 +65,7 @@ void MainWindow::applyProfile(const QString &name)
         const ColumnResizeFreeze freeze(documentTable);
         const MoneyFormat format(activeProfile);
         for (int row = 0; row < documentTable->rowCount(); ++row) {
-            if (QTableWidgetItem *price = documentTable->item(row, UnitPriceColumn))
-                price->setText(unitPriceText(cellText(row, SizeColumn), rowColorMode(row)));
+            writeRowUnitPrice(documentTable, row, activeProfile);
             if (QTableWidgetItem *binding = documentTable->item(row, BindingColumn)) {
                 const double fee = bindingFeeFor(activeProfile, binding->data(PathRole).toString());
                 binding->setToolTip(tr("装订费：%1/份").arg(format.money(fee)));

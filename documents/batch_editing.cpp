@@ -2,6 +2,7 @@
 
 #include "documents/column_resize_freeze.h"
 #include "documents/document_columns.h"
+#include "documents/row_unit_price.h"
 #include "pricing/line_pricing.h"
 #include "pricing/regional_format.h"
 
@@ -71,6 +72,8 @@ void MainWindow::setSelectedRowsText(int column, const QString &text)
     for (int row : selectedRowsAscending()) {
         if (QTableWidgetItem *item = documentTable->item(row, column))
             item->setText(text);
+        if (column == UnitPriceColumn)
+            markRowUnitPriceTyped(documentTable, row);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "analysis/document_scan.h"
 #include "documents/document_columns.h"
+#include "documents/row_unit_price.h"
 #include "documents/sortable_table_widget_item.h"
 #include "pricing/line_pricing.h"
 #include "pricing/regional_format.h"
@@ -128,8 +129,7 @@ void MainWindow::setRowColorMode(int row, const QString &key)
     item->setData(PathRole, key);
     item->setText(colorModeLabel(key));
     item->setToolTip(tr("单击可修改颜色"));
-    if (QTableWidgetItem *priceItem = documentTable->item(row, UnitPriceColumn))
-        priceItem->setText(unitPriceText(cellText(row, SizeColumn), key));
+    writeRowUnitPrice(documentTable, row, activeProfile);
 }
 
 void MainWindow::setRowBinding(int row, const QString &key)

@@ -1,8 +1,10 @@
 #include "documents/page_loading_indicator.h"
 
+#include "documents/color_pages_badge.h"
 #include "documents/document_columns.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QPainter>
@@ -41,9 +43,30 @@ void PageLoadingIndicator::paintSpinner(QPainter *painter, const QRectF &cell, i
 void PageLoadingIndicator::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                  const QModelIndex &index) const
 {
-    QStyledItemDelegate::paint(painter, option, index);
-    if (index.data(AnalysingRole).toBool())
-        paintSpinner(painter, option.rect, m_angle);
+    const QString badge = colorPagesBadgeText(index.data(PageDetailsRole).value<PageDetails>());
+    if (badge.isEmpty() || index.data(AnalysingRole).toBool()) {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (index.data(AnalysingRole).toBool())
+            paintSpinner(painter, option.rect, m_angle);
+        return;
+    }
+    // The background spans the whole cell; the count stays centred in what the badge leaves.
+    QStyleOptionViewItem cell(option);
+    initStyleOption(&cell, index);
+    QStyle *style = cell.widget ? cell.widget->style() : QApplication::style();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, cell.widget);
+    QStyleOptionViewItem count(option);
+    count.rect = paintColorPagesBadge(painter, option.rect, badge);
+    QStyledItemDelegate::paint(painter, count, index);
+}
+
+QSize PageLoadingIndicator::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QString badge = colorPagesBadgeText(index.data(PageDetailsRole).value<PageDetails>());
+    if (!badge.isEmpty())
+        size.rwidth() += colorPagesBadgeWidth(option.font, badge);
+    return size;
 }
 
 bool PageLoadingIndicator::helpEvent(QHelpEvent *event, QAbstractItemView *view,

@@ -8,7 +8,8 @@ class QAbstractItemView;
 // The spinner in the pages cell of a row whose analysis is still running. It is painted by the
 // pages column's delegate rather than being a widget per row: a drop of thousands of files would
 // otherwise put thousands of child widgets into the table, and every layout, paint and mouse move
-// walks all of them. One timer turns every visible spinner.
+// walks all of them. One timer turns every visible spinner. Once measured, a row whose pages are
+// partly in colour shows how many beside its count.
 class PageLoadingIndicator : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override;
 

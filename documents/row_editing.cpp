@@ -3,6 +3,7 @@
 #include "analysis/document_scan.h"
 #include "documents/column_resize_freeze.h"
 #include "documents/document_columns.h"
+#include "documents/row_unit_price.h"
 #include "pricing/regional_format.h"
 
 #include <QComboBox>
@@ -67,6 +68,7 @@ void MainWindow::validateEditedCell(int row, int column)
             ok && copies >= std::numeric_limits<int>::min() && copies <= std::numeric_limits<int>::max();
         normal = QString::number(fitsInt ? std::clamp<qlonglong>(copies, 1, 9999) : 1);
     } else {
+        markRowUnitPriceTyped(documentTable, row);
         const MoneyFormat format(activeProfile);
         bool ok = false;
         double price = format.parse(item->text(), &ok);
@@ -115,6 +117,7 @@ void MainWindow::removeSelectedDocuments()
             documentTable->removeRow(row);
         }
     }
+    pageDetailPass->cancel(removedPaths);
     forgetDocumentPaths(removedPaths);
     if (documentTable->rowCount() > 0)
         documentTable->selectRow(std::min(documentTable->rowCount() - 1, rows.last()));
@@ -127,6 +130,7 @@ void MainWindow::clearAll()
     if (documentTable->rowCount() == 0)
         return;
     documentTable->setRowCount(0);
+    pageDetailPass->cancelAll();
     knownDocumentPaths.clear();
     knownDocumentKeys.clear();
     recalculate();

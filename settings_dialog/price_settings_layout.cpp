@@ -207,6 +207,13 @@ QWidget *PriceSettingsDialog::buildRulesGroup(QWidget *parent)
     grid->addWidget(profileForm.roundingIncrement, 4, 1);
     grid->addWidget(plainLabel(tr("数量按所有文件的份数合计；门槛为 0 表示不启用数量折扣。"), group, "muted"),
                     4, 2, 1, 2);
+
+    profileForm.pricePageByPage = new QCheckBox(tr("按页计价"), group);
+    profileForm.pricePageByPage->setObjectName(QStringLiteral("pricePageByPage"));
+    profileForm.pricePageByPage->setToolTip(
+        tr("逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。"
+           "手动输入的单价仍然优先。"));
+    grid->addWidget(profileForm.pricePageByPage, 5, 0, 1, 4);
     return group;
 }
 

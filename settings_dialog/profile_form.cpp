@@ -101,6 +101,7 @@ void profileToForm(const ProfileForm &form, const PriceProfile &profile, const Q
     form.volumeDiscountPercent->setValue(profile.volumeDiscountPercent);
     form.quoteDiscountPercent->setValue(profile.quoteDiscountPercent);
     form.roundingIncrement->setValue(profile.roundingIncrement);
+    form.pricePageByPage->setChecked(profile.pricePageByPage);
     form.sellerName->setText(profile.sellerName);
     form.sellerContact->setText(profile.sellerContact);
     form.sellerAddress->setText(profile.sellerAddress);
@@ -134,6 +135,7 @@ PriceProfile formToProfile(const ProfileForm &form, PriceProfile base, const QSt
     q.volumeDiscountPercent = editedValue(form.volumeDiscountPercent);
     q.quoteDiscountPercent = editedValue(form.quoteDiscountPercent);
     q.roundingIncrement = editedValue(form.roundingIncrement);
+    q.pricePageByPage = form.pricePageByPage->isChecked();
     q.quoteValidityDays = editedValue(form.quoteValidityDays);
     q.paperStockDescription = editedText(form.paperStockDescription);
     q.sellerName = editedText(form.sellerName);

@@ -29,6 +29,7 @@ struct ProfileForm
     QDoubleSpinBox *volumeDiscountPercent = nullptr;
     QDoubleSpinBox *quoteDiscountPercent = nullptr;
     QDoubleSpinBox *roundingIncrement = nullptr;
+    QCheckBox *pricePageByPage = nullptr;
     QDoubleSpinBox *uniformPriceEditor = nullptr;        // a value to copy, edits nothing by itself
     QList<QDoubleSpinBox *> pagePriceEditors;            // PaperSizeSlot order
     QMap<QString, QDoubleSpinBox *> bindingPriceEditors; // built-in and custom keys

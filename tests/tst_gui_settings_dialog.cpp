@@ -12,6 +12,7 @@
 #include "support/test_environment.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QInputDialog>
@@ -21,6 +22,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 
 #include <cmath>
@@ -240,6 +242,59 @@ private Q_SLOTS:
         QCOMPARE(loadCustomBindingMethods(QSettings()), methods);
     }
 
+    // A document of grey A4 and colour A3 pages shows so at a glance. Priced page by page, its grey
+    // pages cost the black-and-white price and every page its own size, unless a price is typed;
+    // with the option off the row costs what it always did.
+    void pageByPageRowShowsItsPagesAndIsRepricedWhenSwitchedOn()
+    {
+        isolateTestEnvironment(QStringLiteral("tst_gui_settings_dialog"));
+        PriceProfile shop;
+        shop.pagePrices[ColorBlackWhite][SlotA4] = 0.10;
+        shop.pagePrices[ColorBlackWhite][SlotA3] = 0.20;
+        shop.pagePrices[ColorLaser][SlotA4] = 0.50;
+        shop.pagePrices[ColorLaser][SlotA3] = 1.00;
+        WindowHarness ui({{General, shop}}, General);
+        ui.window().setPageDetailAnalyzer([](const DocumentInfo &info, const std::atomic_bool *) {
+            PageDetails details;
+            if (info.fileName == QLatin1String("five-pages.pdf")) {
+                details.addPages(QStringLiteral("A4"), false, 3);
+                details.addPages(QStringLiteral("A3"), true, 2);
+            }
+            return details;
+        });
+        const QString mixed = QStringLiteral("five-pages.pdf");
+        select(ui.child<QComboBox>("colorModeCombo"), QStringLiteral("laserColor"));
+        QVERIFY(ui.add({QStringLiteral(ORVANTA_TEST_DATA_DIR "/pdf/five-pages.pdf"),
+                        QStringLiteral(ORVANTA_TEST_DATA_DIR "/pdf/a4-portrait.pdf")}));
+        QTRY_COMPARE(ui.text("pageDetailProgress"), QString());
+        QCOMPARE(ui.cell(mixed, SizeColumn), QStringLiteral("A4 +A3"));
+        auto *table = ui.child<QTableWidget>("documentTable");
+        const QModelIndex pages = table->model()->index(ui.rowOf(mixed), PagesColumn);
+        QCOMPARE(pages.data().toString(), QStringLiteral("5"));
+        QVERIFY(pages.data(Qt::ToolTipRole)
+                    .toString()
+                    .endsWith(QStringLiteral("彩色 2 页，黑白 3 页\n各尺寸页数：A4 3, A3 2")));
+        QVERIFY(ui.cell(QStringLiteral("a4-portrait.pdf"), PagesColumn).toInt() == 1);
+        QVERIFY(table->item(ui.rowOf(QStringLiteral("a4-portrait.pdf")), PagesColumn)
+                    ->toolTip()
+                    .endsWith(QStringLiteral("没有逐页的颜色和尺寸信息")));
+        // The delegate paints the badge in its own colour beside the count.
+        const QImage cell = table->viewport()->grab(table->visualRect(pages)).toImage();
+        QVERIFY(cell.pixelColor(cell.width() - 8, cell.height() / 2) == QColor(QStringLiteral("#FDE9D9")));
+        saveScreenshot(&ui.window(), QStringLiteral("page-details-zh_CN"));
+
+        const auto priced = [&](bool pageByPage) -> QString {
+            runDialog(ui.window(), true, [pageByPage](PriceSettingsDialog &dialog) {
+                dialog.form().pricePageByPage->setChecked(pageByPage);
+            });
+            return ui.cell(mixed, UnitPriceColumn) + QLatin1Char(' ') + ui.cell(mixed, AmountColumn);
+        };
+        QCOMPARE(priced(true), QStringLiteral("0.46 2.30")); // 3 × 0.10 + 2 × 1.00
+        table->item(ui.rowOf(mixed), UnitPriceColumn)->setText(QStringLiteral("0.40"));
+        QCOMPARE(ui.cell(mixed, AmountColumn), QStringLiteral("2.00")); // typed: 5 × 0.40
+        QCOMPARE(priced(false), QStringLiteral("0.50 2.50"));
+    }
+
     void formCarriesEveryFieldAndPrecision_data()
     {
         QTest::addColumn<QString>("typed");
@@ -267,7 +322,7 @@ private Q_SLOTS:
                 "duplexMultiplier":1.875,"setupFee":3.5,"minimumCharge":12,"volumeThreshold":500,
                 "volumeDiscountPercent":5,"quoteDiscountPercent":2.5,"roundingIncrement":0.05,"sellerName":"Shop",
                 "sellerContact":"+1 555","sellerAddress":"Main St","taxIdentifier":"T-1","customerName":"Client",
-                "customerContact":"c@x","quoteValidityDays":45,"paymentTerms":"30 days"})",
+                "customerContact":"c@x","quoteValidityDays":45,"paymentTerms":"30 days","pricePageByPage":true})",
             full));
         PriceProfile dinar = priced(0.125);
         dinar.currencyCode = QStringLiteral("KWD");

@@ -661,12 +661,38 @@ Unterstützt: PDF-, Word- (DOC, DOCX) und WPS-Dokumente sowie JPG-, PNG-, BMP-, 
         <source>价格设置已保存</source>
         <translation>Preiseinstellungen gespeichert.</translation>
     </message>
+    <message>
+        <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
+        <translation>Seitenzahl vom Ersatz-PDF-Leser erkannt; nicht änderbar</translation>
+    </message>
+    <message>
+        <source>正在分析每页颜色和尺寸 %1/%2</source>
+        <translation>Farbe und Format der Seiten werden geprüft %1/%2</translation>
+    </message>
+    <message>
+        <source>没有逐页的颜色和尺寸信息</source>
+        <translation>Keine Seitendetails (Farbe und Format jeder Seite)</translation>
+    </message>
+    <message>
+        <source>彩色 %1 页，黑白 %2 页
+各尺寸页数：%3</source>
+        <translation>%1 Farbseiten, %2 Schwarzweißseiten
+Seiten je Format: %3</translation>
+    </message>
+    <message>
+        <source>按页计价：每页平均单价，双击可修改</source>
+        <translation>Seitenweise berechnet: Durchschnittspreis pro Seite; Doppelklick zum Ändern</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>Seitenzahl wird im Hintergrund ermittelt</translation>
+    </message>
+    <message>
+        <source>%1 彩</source>
+        <translation>%1 farb.</translation>
     </message>
 </context>
 <context>
@@ -943,6 +969,14 @@ Schwelle 0 schaltet den Mengenrabatt ab.</translation>
     <message>
         <source>确定删除“%1”及其全部价格设置吗？</source>
         <translation>»%1« mit allen Preiseinstellungen löschen?</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>Seitenweise berechnen</translation>
+    </message>
+    <message>
+        <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
+        <translation>Erkennt Farbe und Format jeder Seite: Jede Seite wird nach ihrem eigenen Format berechnet, die Schwarzweißseiten eines Farbdokuments zum Schwarzweißpreis. Ein von Hand eingegebener Stückpreis hat weiterhin Vorrang.</translation>
     </message>
 </context>
 <context>

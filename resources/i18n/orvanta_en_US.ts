@@ -661,12 +661,38 @@ Supports PDF, Word (DOC, DOCX) and WPS documents and JPG, PNG, BMP, GIF, WebP, T
         <source>价格设置已保存</source>
         <translation>Price settings saved.</translation>
     </message>
+    <message>
+        <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
+        <translation>Page count read by the fallback PDF reader; cannot be edited</translation>
+    </message>
+    <message>
+        <source>正在分析每页颜色和尺寸 %1/%2</source>
+        <translation>Checking page color and size %1/%2</translation>
+    </message>
+    <message>
+        <source>没有逐页的颜色和尺寸信息</source>
+        <translation>No page details (color and size of each page)</translation>
+    </message>
+    <message>
+        <source>彩色 %1 页，黑白 %2 页
+各尺寸页数：%3</source>
+        <translation>%1 color pages, %2 black-and-white pages
+Pages per size: %3</translation>
+    </message>
+    <message>
+        <source>按页计价：每页平均单价，双击可修改</source>
+        <translation>Priced page by page: average price per page; double-click to change</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>Detecting the page count in the background</translation>
+    </message>
+    <message>
+        <source>%1 彩</source>
+        <translation>%1 color</translation>
     </message>
 </context>
 <context>
@@ -943,6 +969,14 @@ a threshold of 0 turns the volume discount off.</translation>
     <message>
         <source>确定删除“%1”及其全部价格设置吗？</source>
         <translation>Delete &quot;%1&quot; and all of its price settings?</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>Price page by page</translation>
+    </message>
+    <message>
+        <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
+        <translation>Detects the color and size of every page: each page is priced at its own size, and the black-and-white pages of a color document at the black-and-white price. A unit price typed into a row still takes precedence.</translation>
     </message>
 </context>
 <context>

@@ -661,12 +661,38 @@ Formats pris en charge&#xa0;: documents PDF, Word (DOC, DOCX) et WPS, images JPG
         <source>价格设置已保存</source>
         <translation>Paramètres de prix enregistrés.</translation>
     </message>
+    <message>
+        <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
+        <translation>Nombre de pages lu par le lecteur PDF de secours ; non modifiable</translation>
+    </message>
+    <message>
+        <source>正在分析每页颜色和尺寸 %1/%2</source>
+        <translation>Analyse couleur et format des pages %1/%2</translation>
+    </message>
+    <message>
+        <source>没有逐页的颜色和尺寸信息</source>
+        <translation>Aucun détail par page (couleur et format)</translation>
+    </message>
+    <message>
+        <source>彩色 %1 页，黑白 %2 页
+各尺寸页数：%3</source>
+        <translation>%1 pages couleur, %2 pages noir et blanc
+Pages par format : %3</translation>
+    </message>
+    <message>
+        <source>按页计价：每页平均单价，双击可修改</source>
+        <translation>Prix page par page : prix moyen par page ; double-cliquez pour modifier</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>Détection du nombre de pages en arrière-plan</translation>
+    </message>
+    <message>
+        <source>%1 彩</source>
+        <translation>%1 coul.</translation>
     </message>
 </context>
 <context>
@@ -943,6 +969,14 @@ un seuil de 0 désactive la remise quantité.</translation>
     <message>
         <source>确定删除“%1”及其全部价格设置吗？</source>
         <translation>Supprimer « %1 » et tous ses paramètres de prix ?</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>Prix page par page</translation>
+    </message>
+    <message>
+        <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
+        <translation>Détecte la couleur et le format de chaque page : chaque page est facturée à son propre format, et les pages noir et blanc d’un document couleur au prix noir et blanc. Un prix unitaire saisi à la main reste prioritaire.</translation>
     </message>
 </context>
 <context>

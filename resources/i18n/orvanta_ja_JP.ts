@@ -650,12 +650,38 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
         <source>价格设置已保存</source>
         <translation>価格設定を保存しました。</translation>
     </message>
+    <message>
+        <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
+        <translation>ページ数は予備の PDF リーダーで認識されました（編集不可）</translation>
+    </message>
+    <message>
+        <source>正在分析每页颜色和尺寸 %1/%2</source>
+        <translation>各ページの色とサイズを分析中 %1/%2</translation>
+    </message>
+    <message>
+        <source>没有逐页的颜色和尺寸信息</source>
+        <translation>ページごとの色とサイズの情報はありません</translation>
+    </message>
+    <message>
+        <source>彩色 %1 页，黑白 %2 页
+各尺寸页数：%3</source>
+        <translation>カラー %1 ページ、白黒 %2 ページ
+サイズ別ページ数：%3</translation>
+    </message>
+    <message>
+        <source>按页计价：每页平均单价，双击可修改</source>
+        <translation>ページ単位で計算：1 ページあたりの平均単価（ダブルクリックで変更）</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>バックグラウンドでページ数を検出中</translation>
+    </message>
+    <message>
+        <source>%1 彩</source>
+        <translation>%1 カラー</translation>
     </message>
 </context>
 <context>
@@ -932,6 +958,14 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>确定删除“%1”及其全部价格设置吗？</source>
         <translation>「%1」とそのすべての価格設定を削除しますか？</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>ページ単位で計算</translation>
+    </message>
+    <message>
+        <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
+        <translation>ページごとに色とサイズを認識します。各ページはそれぞれのサイズで計算され、カラー文書の白黒ページは白黒単価で計算されます。手入力した単価が引き続き優先されます。</translation>
     </message>
 </context>
 <context>

@@ -650,12 +650,38 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
         <source>价格设置已保存</source>
         <translation>가격 설정을 저장했습니다.</translation>
     </message>
+    <message>
+        <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
+        <translation>페이지 수는 보조 PDF 리더로 인식되었습니다(수정 불가)</translation>
+    </message>
+    <message>
+        <source>正在分析每页颜色和尺寸 %1/%2</source>
+        <translation>페이지별 색상과 크기 분석 중 %1/%2</translation>
+    </message>
+    <message>
+        <source>没有逐页的颜色和尺寸信息</source>
+        <translation>페이지별 색상 및 크기 정보가 없습니다</translation>
+    </message>
+    <message>
+        <source>彩色 %1 页，黑白 %2 页
+各尺寸页数：%3</source>
+        <translation>컬러 %1페이지, 흑백 %2페이지
+크기별 페이지 수: %3</translation>
+    </message>
+    <message>
+        <source>按页计价：每页平均单价，双击可修改</source>
+        <translation>페이지별 계산: 페이지당 평균 단가(더블클릭하여 수정)</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>백그라운드에서 페이지 수 인식 중</translation>
+    </message>
+    <message>
+        <source>%1 彩</source>
+        <translation>%1 컬러</translation>
     </message>
 </context>
 <context>
@@ -932,6 +958,14 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
     <message>
         <source>确定删除“%1”及其全部价格设置吗？</source>
         <translation>“%1” 및 모든 가격 설정을 삭제할까요?</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>페이지별 계산</translation>
+    </message>
+    <message>
+        <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
+        <translation>페이지마다 색상과 크기를 인식합니다. 각 페이지는 자체 크기로 계산되며, 컬러 문서의 흑백 페이지는 흑백 단가로 계산됩니다. 직접 입력한 단가가 계속 우선합니다.</translation>
     </message>
 </context>
 <context>

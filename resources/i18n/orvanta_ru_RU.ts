@@ -672,12 +672,38 @@ PDF и DOCX по-прежнему обрабатываются как обычн
         <source>价格设置已保存</source>
         <translation>Настройки цен сохранены.</translation>
     </message>
+    <message>
+        <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
+        <translation>Число страниц определено резервным средством чтения PDF; изменить нельзя</translation>
+    </message>
+    <message>
+        <source>正在分析每页颜色和尺寸 %1/%2</source>
+        <translation>Проверка цвета и формата страниц %1/%2</translation>
+    </message>
+    <message>
+        <source>没有逐页的颜色和尺寸信息</source>
+        <translation>Нет сведений о цвете и формате каждой страницы</translation>
+    </message>
+    <message>
+        <source>彩色 %1 页，黑白 %2 页
+各尺寸页数：%3</source>
+        <translation>Цветных страниц: %1, чёрно-белых: %2
+Страниц по форматам: %3</translation>
+    </message>
+    <message>
+        <source>按页计价：每页平均单价，双击可修改</source>
+        <translation>Цена по страницам: средняя цена страницы; дважды щёлкните, чтобы изменить</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
     <message>
         <source>正在后台识别页数</source>
         <translation>Определение числа страниц в фоне</translation>
+    </message>
+    <message>
+        <source>%1 彩</source>
+        <translation>%1 цв.</translation>
     </message>
 </context>
 <context>
@@ -954,6 +980,14 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>确定删除“%1”及其全部价格设置吗？</source>
         <translation>Удалить «%1» со всеми настройками цен?</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>Цена по страницам</translation>
+    </message>
+    <message>
+        <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
+        <translation>Определяет цвет и формат каждой страницы: каждая страница оплачивается по своему формату, а чёрно-белые страницы цветного документа — по чёрно-белой цене. Введённая вручную цена по-прежнему имеет приоритет.</translation>
     </message>
 </context>
 <context>

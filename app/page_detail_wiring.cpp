@@ -1,0 +1,57 @@
+#include "app/main_window.h"
+
+#include "documents/column_resize_freeze.h"
+#include "documents/document_columns.h"
+#include "documents/page_detail_cells.h"
+#include "documents/row_unit_price.h"
+
+#include <QHash>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTableWidget>
+
+void MainWindow::buildPageDetailPass()
+{
+    pageDetailPass = new PageDetailPass(this);
+    // A label of its own beside the language rather than a status message: messages about page
+    // counts and edits come and go meanwhile and would hide it.
+    auto *progress = new QLabel(statusBar());
+    progress->setObjectName(QStringLiteral("pageDetailProgress"));
+    statusBar()->insertPermanentWidget(0, progress);
+    connect(pageDetailPass, &PageDetailPass::progressChanged, progress, [progress](int done, int total) {
+        progress->setText(total > 0 ? tr("正在分析每页颜色和尺寸 %1/%2").arg(done).arg(total) : QString());
+    });
+    connect(pageDetailPass, &PageDetailPass::detailsReady, this,
+            [this](const QList<PageDetailResult> &results) { applyPageDetails(results); });
+}
+
+void MainWindow::setPageDetailAnalyzer(const PageDetailAnalyzer &analyzer)
+{
+    pageDetailPass->setAnalyzer(analyzer);
+}
+
+void MainWindow::applyPageDetails(const QList<PageDetailResult> &results)
+{
+    QHash<QString, int> rowByPath;
+    rowByPath.reserve(documentTable->rowCount());
+    for (int row = documentTable->rowCount() - 1; row >= 0; --row)
+        rowByPath.insert(documentPathAt(row), row);
+
+    QSet<QString> sizeTexts;
+    {
+        const QSignalBlocker blocker(documentTable);
+        const ColumnResizeFreeze freeze(documentTable);
+        for (const auto &[path, details] : results) {
+            const int row = rowByPath.value(path, -1);
+            if (row < 0)
+                continue; // removed while it was measured
+            showPageDetails(documentTable, row, details);
+            if (!rowUnitPriceTyped(documentTable, row, activeProfile))
+                writeRowUnitPrice(documentTable, row, activeProfile);
+            sizeTexts.insert(cellText(row, SizeColumn));
+        }
+    }
+    raiseSizeColumnWidth(sizeTexts);
+    recalculate();
+}

@@ -1,0 +1,64 @@
+#include "documents/page_detail_cells.h"
+
+#include "documents/document_columns.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int MaximumOtherSizes = 2; // the tool tip lists them all
+
+QString firstWord(const QString &text)
+{
+    return text.section(QLatin1Char(' '), 0, 0);
+}
+
+// The tool tip as the page count left it, without what an earlier pass appended.
+QString withBreakdown(const QString &toolTip, const QString &breakdown)
+{
+    return toolTip.section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') + breakdown;
+}
+
+} // namespace
+
+QString sizeTextWithOtherSizes(const QString &sizeText, const PageDetails &details)
+{
+    const QString separator = QStringLiteral(" +");
+    const QString own = sizeText.section(separator, 0, 0);
+    QStringList others;
+    for (const auto &entry : details.pagesPerSize()) {
+        const QString name = entry.first.isEmpty() ? QStringLiteral("?") : firstWord(entry.first);
+        if (name != firstWord(own) && !others.contains(name))
+            others.append(name);
+    }
+    const QString more = others.size() > MaximumOtherSizes ? QStringLiteral("…") : QString();
+    others = others.mid(0, MaximumOtherSizes);
+    return others.isEmpty() ? own : own + separator + others.join(separator) + more;
+}
+
+QString pageDetailsToolTip(const PageDetails &details)
+{
+    if (details.isEmpty())
+        return QCoreApplication::translate("MainWindow", "没有逐页的颜色和尺寸信息");
+    const int color = details.colorPages();
+    return QCoreApplication::translate("MainWindow", "彩色 %1 页，黑白 %2 页\n各尺寸页数：%3")
+        .arg(color)
+        .arg(details.pageCount() - color)
+        .arg(pagesPerSizeText(details));
+}
+
+void showPageDetails(QTableWidget *table, int row, const PageDetails &details)
+{
+    const QString breakdown = pageDetailsToolTip(details);
+    if (QTableWidgetItem *pages = table->item(row, PagesColumn)) {
+        pages->setData(PageDetailsRole, details.isEmpty() ? QVariant() : QVariant::fromValue(details));
+        pages->setToolTip(withBreakdown(pages->toolTip(), breakdown));
+    }
+    QTableWidgetItem *size = table->item(row, SizeColumn);
+    if (size && !details.isEmpty()) {
+        size->setText(sizeTextWithOtherSizes(size->text(), details));
+        size->setToolTip(withBreakdown(size->toolTip(), breakdown));
+    }
+}
