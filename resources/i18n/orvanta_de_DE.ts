@@ -661,6 +661,22 @@ Unterstützt: PDF-, Word- (DOC, DOCX) und WPS-Dokumente sowie JPG-, PNG-, BMP-, 
         <source>价格设置已保存</source>
         <translation>Preiseinstellungen gespeichert.</translation>
     </message>
+    <message>
+        <source>按页计价：每页按其尺寸和颜色计价</source>
+        <translation>Seitenweise berechnet: jede Seite zum Preis ihres Formats und ihrer Farbe</translation>
+    </message>
+    <message>
+        <source>彩色页 %1 · %2</source>
+        <translation>Farbseiten %1 · %2</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>Seitenweise berechnet</translation>
+    </message>
+    <message>
+        <source>按页明细</source>
+        <translation>Seitenaufschlüsselung</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

@@ -661,6 +661,22 @@ Supports PDF, Word (DOC, DOCX) and WPS documents and JPG, PNG, BMP, GIF, WebP, T
         <source>价格设置已保存</source>
         <translation>Price settings saved.</translation>
     </message>
+    <message>
+        <source>按页计价：每页按其尺寸和颜色计价</source>
+        <translation>Priced page by page: each page at the price for its own size and color</translation>
+    </message>
+    <message>
+        <source>彩色页 %1 · %2</source>
+        <translation>Color pages %1 · %2</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>Priced page by page</translation>
+    </message>
+    <message>
+        <source>按页明细</source>
+        <translation>Page breakdown</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

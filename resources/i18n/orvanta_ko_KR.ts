@@ -650,6 +650,22 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
         <source>价格设置已保存</source>
         <translation>가격 설정을 저장했습니다.</translation>
     </message>
+    <message>
+        <source>按页计价：每页按其尺寸和颜色计价</source>
+        <translation>페이지별 가격: 각 페이지를 해당 크기와 색상으로 계산</translation>
+    </message>
+    <message>
+        <source>彩色页 %1 · %2</source>
+        <translation>컬러 페이지 %1 · %2</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>페이지별 가격</translation>
+    </message>
+    <message>
+        <source>按页明细</source>
+        <translation>페이지 내역</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
