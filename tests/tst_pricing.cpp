@@ -148,8 +148,9 @@ void TestPricing::lineInputs()
     QCOMPARE(unitPriceText(german, "A4", "blackWhite"), QStringLiteral("0,05"));
 }
 
-// A row built from an analysed document: page by page, each page costs its own size's price and the
-// grey pages of a colour row the black-and-white price; the unit price shows the average.
+// A row built from an analysed document (size unknown: the other slot). Page by page, each page
+// costs its own size's price, the grey pages of a colour row the black-and-white price; the unit
+// price shows the average.
 void TestPricing::pageByPage()
 {
     PriceProfile p = profile("C");
@@ -157,18 +158,18 @@ void TestPricing::pageByPage()
     pagePriceTable(p, "blackWhite") = {0, 0, 0, 0.3, 0.1, 0, 0, 0, 0, 0, 0, 0.5};
     pagePriceTable(p, "laserColor") = {0, 0, 0, 2, 1, 0, 0, 0, 0, 0, 0, 3};
     const PageDetails mixed{{{"A4", false, 16}, {"A4", true, 3}, {"A3 横向", true, 1}}};
-    const PageDetails unknownSize{{{"", false, 1}, {"", true, 1}}};
     // clang-format off
     const struct { const char *name; bool on; const char *color; int pages; PageDetails details; int copies;
                    const char *binding; bool duplex; const char *typed; double amount; const char *unit; } rows[] = {
-        {"option off: the old price exactly", false, "laserColor", 20, mixed, 1, "none", false, "", 20, "1.00"},
+        {"option off: the old price exactly", false, "laserColor", 20, mixed, 1, "none", false, "", 60, "3.00"},
         {"colour row: grey pages at the grey price", true, "laserColor", 20, mixed, 1, "none", false, "", 6.6, "0.33"},
         {"grey row: every page at the grey price", true, "blackWhite", 20, mixed, 1, "none", false, "", 2.2, "0.11"},
         {"duplex, copies and binding as before", true, "laserColor", 20, mixed, 3, "cornerStaple", true, "", 30.3, "0.33"},
         {"a typed unit price overrides", true, "laserColor", 20, mixed, 1, "none", false, "0.50", 10, "0.50"},
-        {"details for other pages than the cell's", true, "laserColor", 21, mixed, 1, "none", false, "", 21, "1.00"},
-        {"no details: one size and colour", true, "laserColor", 20, {}, 1, "none", false, "", 20, "1.00"},
-        {"unknown size: the other slot", true, "laserColor", 2, unknownSize, 1, "none", false, "", 3.5, "1.75"},
+        {"details of other pages than the cell's", true, "laserColor", 21, mixed, 1, "none", false, "", 63, "3.00"},
+        {"no details: one size and colour", true, "laserColor", 20, {}, 1, "none", false, "", 60, "3.00"},
+        {"unknown page size: the other slot", true, "laserColor", 2, {{{"", false, 1}, {"", true, 1}}}, 1, "none", false,
+         "", 3.5, "1.75"},
         {"a group of negative pages costs nothing", true, "blackWhite", 1, {{{"A4", false, 2}, {"A3", false, -1}}}, 1,
          "none", false, "", 0.2, "0.20"}};
     // clang-format on
@@ -176,15 +177,11 @@ void TestPricing::pageByPage()
         p.pricePageByPage = r.on;
         DocumentInfo info;
         info.pageCount = r.pages;
-        info.paperSize = QStringLiteral("A4");
         QuoteRow row =
             quoteRowForDocument(info, {r.color, r.binding, r.copies}, p, r.duplex, MoneyFormat(p), r.details);
-        if (*r.typed) {
+        if ((row.unitPriceTyped = *r.typed))
             row.unitPriceText = r.typed;
-            row.unitPriceTyped = true;
-            row.lineAmount = quoteRowAmount(row, p, r.duplex, MoneyFormat(p));
-        }
-        ROW_COMPARE(r.name, row.lineAmount, r.amount);
+        ROW_COMPARE(r.name, quoteRowAmount(row, p, r.duplex, MoneyFormat(p)), r.amount);
         ROW_COMPARE(r.name, row.unitPriceText, QString(r.unit));
     }
 }
