@@ -28,6 +28,11 @@ QuoteSnapshot MainWindow::quoteSnapshot() const
         line.copiesText = cellText(row, CopiesColumn);
         line.unitPriceText = cellText(row, UnitPriceColumn);
         line.binding = rowBinding(row);
+        // The same inputs the bottom bar prices with, so that exports and window agree.
+        if (const QTableWidgetItem *pages = documentTable->item(row, PagesColumn))
+            line.pageDetails = pages->data(PageDetailsRole).value<PageDetails>();
+        const QTableWidgetItem *price = documentTable->item(row, UnitPriceColumn);
+        line.unitPriceTyped = price && price->text() != price->data(PageByPagePriceRole).toString();
         line.lineAmount = quoteRowAmount(line, activeProfile, snapshot.duplex, format);
         snapshot.rows.append(line);
     }

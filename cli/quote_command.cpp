@@ -1,6 +1,7 @@
 #include "cli/quote_command.h"
 
 #include "analysis/document_info.h"
+#include "analysis/page_detail_analysis.h"
 #include "cli/document_analysis.h"
 #include "cli/quote_output.h"
 #include "cli/stored_pricing.h"
@@ -11,6 +12,7 @@
 #include "pricing/regional_format.h"
 
 #include <QDateTime>
+#include <QtConcurrent/QtConcurrentMap>
 
 namespace {
 
@@ -131,10 +133,16 @@ int runQuoteCommand(const QuoteOptions &options, FILE *out, FILE *err)
     const QuoteChoices choices{options.colorMode, options.binding, options.copies};
     const MoneyFormat format(snapshot.profile);
     QList<DocumentInfo> documents;
-    analyzeInInputOrder(input.documents, [&](const DocumentInfo &info) {
-        documents.append(info);
-        snapshot.rows.append(quoteRowForDocument(info, choices, snapshot.profile, snapshot.duplex, format));
-    });
+    analyzeInInputOrder(input.documents, [&documents](const DocumentInfo &info) { documents.append(info); });
+    // Page details matter only to a profile that prices page by page; like the window, they are
+    // measured once every page count is known.
+    QList<PageDetails> details(documents.size());
+    if (snapshot.profile.pricePageByPage)
+        details = QtConcurrent::blockingMapped<QList<PageDetails>>(
+            documents, [](const DocumentInfo &info) { return analyzePageDetails(info); });
+    for (qsizetype i = 0; i < documents.size(); ++i)
+        snapshot.rows.append(quoteRowForDocument(documents.at(i), choices, snapshot.profile, snapshot.duplex,
+                                                 format, details.at(i)));
 
     const QByteArray printed =
         options.json ? quoteJson(snapshot, documents) : quoteTable(snapshot, documents);

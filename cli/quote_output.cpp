@@ -18,14 +18,19 @@ QByteArray quoteJson(const QuoteSnapshot &snapshot, const QList<DocumentInfo> &d
     for (qsizetype i = 0; i < snapshot.rows.size(); ++i) {
         const QuoteRow &row = snapshot.rows.at(i);
         const DocumentInfo info = documents.value(i);
-        lines.append(QJsonObject{{QStringLiteral("fileName"), row.fileName},
-                                 {QStringLiteral("pageCount"), pageCountFromText(row.pagesText)},
-                                 {QStringLiteral("paperSize"), info.paperSize},
-                                 {QStringLiteral("colorMode"), row.colorMode},
-                                 {QStringLiteral("copies"), copiesFromText(row.copiesText)},
-                                 {QStringLiteral("unitPrice"), format.parse(row.unitPriceText)},
-                                 {QStringLiteral("binding"), row.binding},
-                                 {QStringLiteral("amount"), row.lineAmount}});
+        QJsonObject line{{QStringLiteral("fileName"), row.fileName},
+                         {QStringLiteral("pageCount"), pageCountFromText(row.pagesText)},
+                         {QStringLiteral("paperSize"), info.paperSize},
+                         {QStringLiteral("colorMode"), row.colorMode},
+                         {QStringLiteral("copies"), copiesFromText(row.copiesText)},
+                         {QStringLiteral("unitPrice"), format.parse(row.unitPriceText)},
+                         {QStringLiteral("binding"), row.binding},
+                         {QStringLiteral("amount"), row.lineAmount}};
+        if (!row.pageDetails.isEmpty()) {
+            line.insert(QStringLiteral("colorPages"), row.pageDetails.colorPages());
+            line.insert(QStringLiteral("pageSizes"), pagesPerSizeText(row.pageDetails));
+        }
+        lines.append(line);
     }
     const QuoteTotals totals = quoteTotals(snapshot);
     const QJsonObject totalsObject{{QStringLiteral("itemsSubtotal"), totals.itemsSubtotal},

@@ -1,5 +1,6 @@
 #include "export/quote_html.h"
 
+#include "export/quote_lines.h"
 #include "export/quote_snapshot.h"
 #include "pricing/line_pricing.h"
 #include "pricing/quote_totals.h"
@@ -37,10 +38,17 @@ QString rowsHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
         const QString binding =
             bindingTemplate.arg(bindingLabel(row.binding, snapshot.customBindingMethods),
                                 format.money(bindingFeeFor(snapshot.profile, row.binding)));
+        // A row priced page by page says under its name what its pages are.
+        const QString breakdown = pageBreakdownText(row, snapshot.profile);
+        const QString name =
+            breakdown.isEmpty()
+                ? escaped(row.fileName)
+                : escaped(row.fileName) +
+                      QStringLiteral("<br><small class='meta'>%1</small>").arg(escaped(breakdown));
         // Pages and copies are numbers in every row the window makes; escaping keeps an edited
         // cell from becoming markup all the same.
-        rows += rowTemplate.arg(escaped(row.fileName), escaped(colorModeLabel(row.colorMode)),
-                                escaped(row.pagesText), escaped(row.paperSize), escaped(row.copiesText),
+        rows += rowTemplate.arg(name, escaped(colorModeLabel(row.colorMode)), escaped(row.pagesText),
+                                escaped(row.paperSize), escaped(row.copiesText),
                                 format.money(format.parse(row.unitPriceText)), escaped(binding),
                                 format.money(row.lineAmount));
     }
@@ -82,6 +90,9 @@ QString metaHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
                  format.currencyCode(),
                  snapshot.duplex ? QCoreApplication::translate("MainWindow", "双面")
                                  : QCoreApplication::translate("MainWindow", "单面"));
+    if (snapshot.profile.pricePageByPage)
+        html += QStringLiteral("<br>") +
+                QCoreApplication::translate("MainWindow", "按页计价：每页按其尺寸和颜色计价");
     if (!snapshot.profile.paperStockDescription.isEmpty())
         html += QStringLiteral("<br>") + QCoreApplication::translate("MainWindow", "纸张/克重：%1")
                                              .arg(escaped(snapshot.profile.paperStockDescription));

@@ -18,16 +18,21 @@ QString sizeCellText(const DocumentInfo &info)
     return info.paperSize.isEmpty() ? QCoreApplication::translate("MainWindow", "未知") : info.paperSize;
 }
 
+LineInputs quoteRowInputs(const QuoteRow &row)
+{
+    return {row.pagesText, row.copiesText,  row.unitPriceText, row.binding,
+            row.colorMode, row.pageDetails, row.unitPriceTyped};
+}
+
 double quoteRowAmount(const QuoteRow &row, const PriceProfile &profile, bool duplex,
                       const MoneyFormat &format)
 {
-    return lineAmount(LineInputs{row.pagesText, row.copiesText, row.unitPriceText, row.binding, row.colorMode,
-                                 row.pageDetails, row.unitPriceTyped},
-                      profile, duplex, format);
+    return lineAmount(quoteRowInputs(row), profile, duplex, format);
 }
 
 QuoteRow quoteRowForDocument(const DocumentInfo &info, const QuoteChoices &choices,
-                             const PriceProfile &profile, bool duplex, const MoneyFormat &format)
+                             const PriceProfile &profile, bool duplex, const MoneyFormat &format,
+                             const PageDetails &details)
 {
     QuoteRow row;
     row.fileName = info.fileName;
@@ -37,6 +42,17 @@ QuoteRow quoteRowForDocument(const DocumentInfo &info, const QuoteChoices &choic
     row.copiesText = QString::number(choices.copies);
     row.unitPriceText = format.plain(pagePriceFor(profile, info.paperSize, choices.colorMode));
     row.binding = choices.binding;
+    row.pageDetails = details;
+    if (pricedPageByPage(quoteRowInputs(row), profile))
+        row.unitPriceText = pageByPageUnitPriceText(profile, row.colorMode, details);
     row.lineAmount = quoteRowAmount(row, profile, duplex, format);
     return row;
+}
+
+QString pageBreakdownText(const QuoteRow &row, const PriceProfile &profile)
+{
+    if (!pricedPageByPage(quoteRowInputs(row), profile))
+        return {};
+    return QCoreApplication::translate("MainWindow", "彩色页 %1 · %2")
+        .arg(QString::number(row.pageDetails.colorPages()), pagesPerSizeText(row.pageDetails));
 }

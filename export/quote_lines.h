@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/quote_snapshot.h"
+#include "pricing/line_pricing.h"
 
 struct DocumentInfo;
 class MoneyFormat;
@@ -17,10 +18,19 @@ struct QuoteChoices
 QString pagesCellText(const DocumentInfo &info);
 QString sizeCellText(const DocumentInfo &info);
 
+// The inputs the bottom bar prices a row with.
+LineInputs quoteRowInputs(const QuoteRow &row);
+
 // A row's amount exactly as the bottom bar adds it up.
 double quoteRowAmount(const QuoteRow &row, const PriceProfile &profile, bool duplex,
                       const MoneyFormat &format);
 
-// The row the window shows for an analysed document added with these choices, priced.
+// The row the window shows for an analysed document added with these choices, priced. With page
+// details and a profile that prices page by page, the unit price is the average page cost.
 QuoteRow quoteRowForDocument(const DocumentInfo &info, const QuoteChoices &choices,
-                             const PriceProfile &profile, bool duplex, const MoneyFormat &format);
+                             const PriceProfile &profile, bool duplex, const MoneyFormat &format,
+                             const PageDetails &details = {});
+
+// What the pages of a row priced page by page are: "彩色页 3 · A4 38, A3 2" (context
+// "MainWindow"). Empty for a row priced as one size and colour.
+QString pageBreakdownText(const QuoteRow &row, const PriceProfile &profile);

@@ -1,5 +1,6 @@
 #include "export/quote_workbook.h"
 
+#include "export/quote_lines.h"
 #include "pricing/price_profile.h"
 #include "pricing/quote_totals.h"
 #include "pricing/regional_format.h"
@@ -91,6 +92,9 @@ QString quoteWorksheetXml(const QuoteSnapshot &snapshot)
     const QuoteTotals totals = quoteTotals(snapshot);
     const QDate today = snapshot.createdAt.isValid() ? snapshot.createdAt.date() : QDate::currentDate();
     SheetWriter sheet(currencyDecimals(currency));
+    // Pricing page by page adds a last column with each row's breakdown.
+    const bool byPage = profile.pricePageByPage;
+    const QString lastColumn = byPage ? QStringLiteral("J") : QStringLiteral("I");
 
     sheet.beginRow(1, " ht=\"28\" customHeight=\"1\"");
     sheet.text(QStringLiteral("A1"), TitleStyle, QCoreApplication::translate("MainWindow", "打印核价明细"));
@@ -121,6 +125,8 @@ QString quoteWorksheetXml(const QuoteSnapshot &snapshot)
     sheet.text(
         QStringLiteral("H3"), TextStyle,
         displayLocale(profile).toString(today.addDays(profile.quoteValidityDays), QLocale::ShortFormat));
+    if (byPage)
+        sheet.text(QStringLiteral("I3"), TextStyle, QCoreApplication::translate("MainWindow", "按页计价"));
     sheet.endRow();
 
     const char *headers[] = {
@@ -128,9 +134,9 @@ QString quoteWorksheetXml(const QuoteSnapshot &snapshot)
         QT_TRANSLATE_NOOP("MainWindow", "页数"),     QT_TRANSLATE_NOOP("MainWindow", "尺寸"),
         QT_TRANSLATE_NOOP("MainWindow", "份数"),     QT_TRANSLATE_NOOP("MainWindow", "单价/页"),
         QT_TRANSLATE_NOOP("MainWindow", "装订方式"), QT_TRANSLATE_NOOP("MainWindow", "装订费"),
-        QT_TRANSLATE_NOOP("MainWindow", "小计")};
+        QT_TRANSLATE_NOOP("MainWindow", "小计"),     QT_TRANSLATE_NOOP("MainWindow", "按页明细")};
     sheet.beginRow(4, " ht=\"22\" customHeight=\"1\"");
-    for (int column = 0; column < 9; ++column)
+    for (int column = 0; column < (byPage ? 10 : 9); ++column)
         sheet.text(cellRef(char('A' + column), 4), HeaderStyle, label(headers[column]));
     sheet.endRow();
 
@@ -146,6 +152,8 @@ QString quoteWorksheetXml(const QuoteSnapshot &snapshot)
         sheet.text(cellRef('G', row), TextStyle, bindingLabel(line.binding, snapshot.customBindingMethods));
         sheet.number(cellRef('H', row), MoneyStyle, bindingFeeFor(profile, line.binding));
         sheet.number(cellRef('I', row), MoneyStyle, line.lineAmount);
+        if (byPage)
+            sheet.text(cellRef('J', row), TextStyle, pageBreakdownText(line, profile));
         sheet.endRow();
         ++row;
     }
@@ -176,7 +184,11 @@ QString quoteWorksheetXml(const QuoteSnapshot &snapshot)
                          "<col min=\"1\" max=\"1\" width=\"46\" customWidth=\"1\"/>"
                          "<col min=\"2\" max=\"2\" width=\"10\" customWidth=\"1\"/>"
                          "<col min=\"3\" max=\"4\" width=\"16\" customWidth=\"1\"/>"
-                         "<col min=\"5\" max=\"9\" width=\"12\" customWidth=\"1\"/></cols><sheetData>") +
-           sheet.xml + QLatin1String("</sheetData><autoFilter ref=\"A4:I") + QString::number(lastDataRow) +
-           QLatin1String("\"/><mergeCells count=\"1\"><mergeCell ref=\"A1:I1\"/></mergeCells></worksheet>");
+                         "<col min=\"5\" max=\"9\" width=\"12\" customWidth=\"1\"/>") +
+           (byPage ? QLatin1String("<col min=\"10\" max=\"10\" width=\"36\" customWidth=\"1\"/>")
+                   : QLatin1String()) +
+           QLatin1String("</cols><sheetData>") + sheet.xml +
+           QLatin1String("</sheetData><autoFilter ref=\"A4:") + lastColumn + QString::number(lastDataRow) +
+           QLatin1String("\"/><mergeCells count=\"1\"><mergeCell ref=\"A1:") + lastColumn +
+           QLatin1String("1\"/></mergeCells></worksheet>");
 }

@@ -2,6 +2,7 @@
 
 #include "pricing/regional_format.h"
 
+#include <algorithm>
 #include <cmath>
 
 PaperSizeSlot pageSlotFor(const QString &paperSize)
@@ -79,7 +80,8 @@ double pageByPageCost(const PriceProfile &profile, const QString &colorMode, con
     double cost = 0;
     for (const PageGroup &group : details.groups) {
         const QString mode = group.color ? colorMode : QStringLiteral("blackWhite");
-        cost += group.pages * positiveOrZero(pagePriceFor(profile, group.paperSize, mode));
+        // A group of no pages costs nothing, even one that claims fewer than none.
+        cost += std::max(group.pages, 0) * positiveOrZero(pagePriceFor(profile, group.paperSize, mode));
     }
     return cost;
 }

@@ -18,7 +18,7 @@ echo previous >"$tmp/refused/old.xlsx"
 "$sample" "$tmp/refused/folder.xlsx" USD 1 2>&1 >/dev/null | grep -q "无法写入 Excel 文件：" || fail "a folder as target must fail with the reason"
 [ "$(cat "$tmp/refused/old.xlsx")" = previous ] && [ "$(ls "$tmp/refused" | wc -l)" = 2 ] || fail "a refused workbook changed the folder"
 
-samples=(USD-3 JPY-3 EUR-0)
+samples=(USD-3 JPY-3 EUR-0 EUR-3p)
 for s in "${samples[@]}"; do
   "$sample" "$tmp/$s.xlsx" ${s/-/ } >"$tmp/$s.json" || fail "$s not written"
   unzip -tq "$tmp/$s.xlsx" >/dev/null || fail "unzip -t $s"
@@ -31,7 +31,7 @@ for s in "${samples[@]}"; do
 import csv, json, openpyxl, sys
 base = sys.argv[1]
 fig = json.load(open(base + ".json"))
-d, rows, totals = fig["decimals"], fig["rows"], fig["totals"]
+d, rows, totals, last = fig["decimals"], fig["rows"], fig["totals"], fig["lastColumn"]
 n = len(rows)
 ws = openpyxl.load_workbook(base + ".xlsx").active
 table = list(csv.reader(open(base + ".csv", encoding="utf-8")))
@@ -45,8 +45,9 @@ def number(ref, expected, fmt):
 shown = lambda r: float(table[r - 1][8].replace(",", ""))  # column I as LibreOffice shows it
 money = "#,##0" + ("." + "0" * d if d else "")
 layout = ([str(r) for r in ws.merged_cells.ranges], ws.auto_filter.ref, ws.freeze_panes)
-check(f"merge, auto-filter, frozen rows: {layout}", layout == (["A1:I1"], f"A4:I{n + 4}", "A5"))
-for r, (name, pages, copies, unit, fee, amount) in enumerate(rows, 5):
+check(f"merge, auto-filter, frozen rows: {layout}", layout == ([f"A1:{last}1"], f"A4:{last}{n + 4}", "A5"))
+for r, (name, pages, copies, unit, fee, amount, breakdown) in enumerate(rows, 5):
+    check(f"{last}{r} breakdown", last == "I" or (ws[f"J{r}"].value or "") == breakdown == table[r - 1][9])
     check(f"A{r} file name", ws[f"A{r}"].value == name == table[r - 1][0])
     for col, value, fmt in (("C", pages, "0"), ("E", copies, "0"), ("F", unit, money), ("H", fee, money), ("I", amount, money)):
         number(f"{col}{r}", int(value) if str(value).isdigit() else 0 if fmt == "0" else value, fmt)

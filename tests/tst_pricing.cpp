@@ -1,4 +1,6 @@
+#include "analysis/document_info.h"
 #include "analysis/paper_size.h"
+#include "export/quote_lines.h"
 #include "pricing/line_pricing.h"
 #include "pricing/price_profile.h"
 #include "pricing/quote_totals.h"
@@ -43,6 +45,7 @@ private Q_SLOTS:
     void profileEqualityComparesEveryField();
     void labels();
     void lineInputs();
+    void pageByPage();
     void totals();
     void money();
     void paperSize();
@@ -62,7 +65,7 @@ void TestPricing::profileEqualityComparesEveryField()
         [](P p) { p.quoteDiscountPercent = 1; }, [](P p) { p.roundingIncrement = 1; }, [](P p) { p.sellerName = "x"; },
         [](P p) { p.sellerContact = "x"; }, [](P p) { p.sellerAddress = "x"; }, [](P p) { p.taxIdentifier = "x"; },
         [](P p) { p.customerName = "x"; }, [](P p) { p.customerContact = "x"; }, [](P p) { p.paymentTerms = "x"; },
-        [](P p) { p.quoteValidityDays = 1; }};
+        [](P p) { p.quoteValidityDays = 1; }, [](P p) { p.pricePageByPage = true; }};
     // clang-format on
     QVERIFY(PriceProfile() == PriceProfile());
     for (qsizetype i = 0; i < changes.size(); ++i) {
@@ -143,6 +146,44 @@ void TestPricing::lineInputs()
     pagePriceTable(german, "inkjetColor")[SlotA4] = 1.25;
     QCOMPARE(unitPriceText(german, "A4 横向", "inkjetColor"), QStringLiteral("1,25"));
     QCOMPARE(unitPriceText(german, "A4", "blackWhite"), QStringLiteral("0,05"));
+}
+
+// A row built from an analysed document (size unknown: the other slot). Page by page, each page
+// costs its own size's price, the grey pages of a colour row the black-and-white price; the unit
+// price shows the average.
+void TestPricing::pageByPage()
+{
+    PriceProfile p = profile("C");
+    p.duplexMultiplier = 1.5;
+    pagePriceTable(p, "blackWhite") = {0, 0, 0, 0.3, 0.1, 0, 0, 0, 0, 0, 0, 0.5};
+    pagePriceTable(p, "laserColor") = {0, 0, 0, 2, 1, 0, 0, 0, 0, 0, 0, 3};
+    const PageDetails mixed{{{"A4", false, 16}, {"A4", true, 3}, {"A3 横向", true, 1}}};
+    // clang-format off
+    const struct { const char *name; bool on; const char *color; int pages; PageDetails details; int copies;
+                   const char *binding; bool duplex; const char *typed; double amount; const char *unit; } rows[] = {
+        {"option off: the old price exactly", false, "laserColor", 20, mixed, 1, "none", false, "", 60, "3.00"},
+        {"colour row: grey pages at the grey price", true, "laserColor", 20, mixed, 1, "none", false, "", 6.6, "0.33"},
+        {"grey row: every page at the grey price", true, "blackWhite", 20, mixed, 1, "none", false, "", 2.2, "0.11"},
+        {"duplex, copies and binding as before", true, "laserColor", 20, mixed, 3, "cornerStaple", true, "", 30.3, "0.33"},
+        {"a typed unit price overrides", true, "laserColor", 20, mixed, 1, "none", false, "0.50", 10, "0.50"},
+        {"details of other pages than the cell's", true, "laserColor", 21, mixed, 1, "none", false, "", 63, "3.00"},
+        {"no details: one size and colour", true, "laserColor", 20, {}, 1, "none", false, "", 60, "3.00"},
+        {"unknown page size: the other slot", true, "laserColor", 2, {{{"", false, 1}, {"", true, 1}}}, 1, "none", false,
+         "", 3.5, "1.75"},
+        {"a group of negative pages costs nothing", true, "blackWhite", 1, {{{"A4", false, 2}, {"A3", false, -1}}}, 1,
+         "none", false, "", 0.2, "0.20"}};
+    // clang-format on
+    for (const auto &r : rows) {
+        p.pricePageByPage = r.on;
+        DocumentInfo info;
+        info.pageCount = r.pages;
+        QuoteRow row =
+            quoteRowForDocument(info, {r.color, r.binding, r.copies}, p, r.duplex, MoneyFormat(p), r.details);
+        if ((row.unitPriceTyped = *r.typed))
+            row.unitPriceText = r.typed;
+        ROW_COMPARE(r.name, quoteRowAmount(row, p, r.duplex, MoneyFormat(p)), r.amount);
+        ROW_COMPARE(r.name, row.unitPriceText, QString(r.unit));
+    }
 }
 
 void TestPricing::totals()

@@ -125,7 +125,7 @@ private Q_SLOTS:
             R"('{"taxRate":150,"quoteValidityDays":0,"volumeThreshold":-3,"volumeDiscountPercent":-5,)"
             R"("quoteDiscountPercent":101,"duplexMultiplier":-1,"setupFee":-0.5,"minimumCharge":-1e300,)"
             R"("roundingIncrement":-1,"currencyCode":"jpy"}')",
-            R"({"taxRate":100,"quoteValidityDays":1,"volumeThreshold":0,"volumeDiscountPercent":0,)"
+            R"({"taxRate":100,"quoteValidityDays":1,"volumeThreshold":0,"volumeDiscountPercent":0,"pricePageByPage":false,)"
             R"("quoteDiscountPercent":100,"duplexMultiplier":0,"setupFee":0,"minimumCharge":0,)"
             R"("roundingIncrement":0,"currencyCode":"JPY"})");
         row("huge integers clamp instead of overflowing", "NULL", "NULL",
@@ -134,8 +134,10 @@ private Q_SLOTS:
         row("invalid option JSON keeps the defaults without reading the settings store", "NULL", "NULL",
             "'{not json'", R"({"currencyCode":"USD","taxRate":0})");
         row("options of the wrong type keep the base values", "NULL", "NULL",
-            R"('{"taxRate":"19","pricesIncludeTax":1,"currencyCode":5,"quoteValidityDays":2.5,"sellerName":42}')",
-            R"({"taxRate":0,"pricesIncludeTax":false,"currencyCode":"USD","quoteValidityDays":30,"sellerName":""})");
+            R"('{"taxRate":"19","pricesIncludeTax":1,"currencyCode":5,"quoteValidityDays":2.5,"sellerName":42,)"
+            R"("pricePageByPage":"true"}')",
+            R"({"taxRate":0,"pricesIncludeTax":false,"currencyCode":"USD","quoteValidityDays":30,"sellerName":"",)"
+            R"("pricePageByPage":false})");
     }
     void storedRowLoads()
     {

@@ -32,6 +32,13 @@ void TestQuoteHtml::userTextsStayText()
     highTax.profile.taxRate = 150;
     negativeTax.profile.taxRate = -7;
     arabic.profile.localeName = QStringLiteral("ar_EG");
+    QuoteSnapshot byPage = base;
+    byPage.profile.pricePageByPage = true;
+    byPage.rows.first().pagesText = QStringLiteral("3");
+    byPage.rows.first().pageDetails.addPages(QStringLiteral("A4"), false, 2);
+    byPage.rows.first().pageDetails.addPages(QStringLiteral("<b>"), true);
+    QuoteSnapshot notByPage = byPage;
+    notByPage.profile.pricePageByPage = false;
     const struct
     {
         const char *name;
@@ -44,7 +51,12 @@ void TestQuoteHtml::userTextsStayText()
                  {"<b>Seller", "<ring>", "<30>", "<u>"}},
                 {"tax rate above 100 shown as 100", highTax, {"100.00%"}, {"150"}},
                 {"negative tax rate shown as 0", negativeTax, {"0.00%"}, {"-7"}},
-                {"right-to-left locale", arabic, {"<html dir='rtl'>"}, {"dir='ltr'"}}};
+                {"right-to-left locale", arabic, {"<html dir='rtl'>"}, {"dir='ltr'"}},
+                {"page by page: the option and the row's breakdown, escaped",
+                 byPage,
+                 {"按页计价：", "<br><small class='meta'>彩色页 1 · A4 2, &lt;b&gt; 1</small>"},
+                 {"<b>"}},
+                {"option off: no breakdown", notByPage, {}, {"按页计价", "彩色页"}}};
     for (const auto &row : rows) {
         const QString html = buildQuoteHtml(row.snapshot);
         for (const QString &text : row.present)

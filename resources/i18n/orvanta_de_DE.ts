@@ -662,6 +662,22 @@ Unterstützt: PDF-, Word- (DOC, DOCX) und WPS-Dokumente sowie JPG-, PNG-, BMP-, 
         <translation>Preiseinstellungen gespeichert.</translation>
     </message>
     <message>
+        <source>按页计价：每页按其尺寸和颜色计价</source>
+        <translation>Seitenweise berechnet: jede Seite zum Preis ihres Formats und ihrer Farbe</translation>
+    </message>
+    <message>
+        <source>彩色页 %1 · %2</source>
+        <translation>Farbseiten %1 · %2</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>Seitenweise berechnet</translation>
+    </message>
+    <message>
+        <source>按页明细</source>
+        <translation>Seitenaufschlüsselung</translation>
+    </message>
+    <message>
         <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
         <translation>Seitenzahl vom Ersatz-PDF-Leser erkannt; nicht änderbar</translation>
     </message>

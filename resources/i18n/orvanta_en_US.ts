@@ -662,6 +662,22 @@ Supports PDF, Word (DOC, DOCX) and WPS documents and JPG, PNG, BMP, GIF, WebP, T
         <translation>Price settings saved.</translation>
     </message>
     <message>
+        <source>按页计价：每页按其尺寸和颜色计价</source>
+        <translation>Priced page by page: each page at the price for its own size and color</translation>
+    </message>
+    <message>
+        <source>彩色页 %1 · %2</source>
+        <translation>Color pages %1 · %2</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>Priced page by page</translation>
+    </message>
+    <message>
+        <source>按页明细</source>
+        <translation>Page breakdown</translation>
+    </message>
+    <message>
         <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
         <translation>Page count read by the fallback PDF reader; cannot be edited</translation>
     </message>

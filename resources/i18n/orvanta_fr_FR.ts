@@ -662,6 +662,22 @@ Formats pris en charge&#xa0;: documents PDF, Word (DOC, DOCX) et WPS, images JPG
         <translation>Paramètres de prix enregistrés.</translation>
     </message>
     <message>
+        <source>按页计价：每页按其尺寸和颜色计价</source>
+        <translation>Tarif page par page : chaque page au prix de son format et de sa couleur</translation>
+    </message>
+    <message>
+        <source>彩色页 %1 · %2</source>
+        <translation>Pages couleur %1 · %2</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>Tarif page par page</translation>
+    </message>
+    <message>
+        <source>按页明细</source>
+        <translation>Détail des pages</translation>
+    </message>
+    <message>
         <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
         <translation>Nombre de pages lu par le lecteur PDF de secours ; non modifiable</translation>
     </message>

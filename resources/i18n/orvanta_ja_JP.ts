@@ -651,6 +651,22 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
         <translation>価格設定を保存しました。</translation>
     </message>
     <message>
+        <source>按页计价：每页按其尺寸和颜色计价</source>
+        <translation>ページ単位の価格：各ページをそのサイズと色で計算</translation>
+    </message>
+    <message>
+        <source>彩色页 %1 · %2</source>
+        <translation>カラーページ %1 · %2</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>ページ単位の価格</translation>
+    </message>
+    <message>
+        <source>按页明细</source>
+        <translation>ページ内訳</translation>
+    </message>
+    <message>
         <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
         <translation>ページ数は予備の PDF リーダーで認識されました（編集不可）</translation>
     </message>

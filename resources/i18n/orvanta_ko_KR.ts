@@ -651,6 +651,22 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
         <translation>가격 설정을 저장했습니다.</translation>
     </message>
     <message>
+        <source>按页计价：每页按其尺寸和颜色计价</source>
+        <translation>페이지별 가격: 각 페이지를 해당 크기와 색상으로 계산</translation>
+    </message>
+    <message>
+        <source>彩色页 %1 · %2</source>
+        <translation>컬러 페이지 %1 · %2</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>페이지별 가격</translation>
+    </message>
+    <message>
+        <source>按页明细</source>
+        <translation>페이지 내역</translation>
+    </message>
+    <message>
         <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
         <translation>페이지 수는 보조 PDF 리더로 인식되었습니다(수정 불가)</translation>
     </message>

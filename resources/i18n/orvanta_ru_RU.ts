@@ -673,6 +673,22 @@ PDF и DOCX по-прежнему обрабатываются как обычн
         <translation>Настройки цен сохранены.</translation>
     </message>
     <message>
+        <source>按页计价：每页按其尺寸和颜色计价</source>
+        <translation>Постраничная цена: каждая страница по цене своего формата и цвета</translation>
+    </message>
+    <message>
+        <source>彩色页 %1 · %2</source>
+        <translation>Цветных страниц %1 · %2</translation>
+    </message>
+    <message>
+        <source>按页计价</source>
+        <translation>Постраничная цена</translation>
+    </message>
+    <message>
+        <source>按页明细</source>
+        <translation>Состав страниц</translation>
+    </message>
+    <message>
         <source>页数由备用 PDF 阅读器识别，不可手动修改</source>
         <translation>Число страниц определено резервным средством чтения PDF; изменить нельзя</translation>
     </message>
