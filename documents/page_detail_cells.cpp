@@ -29,8 +29,8 @@ QString sizeTextWithOtherSizes(const QString &sizeText, const PageDetails &detai
     const QString own = sizeText.section(separator, 0, 0);
     QStringList others;
     for (const auto &entry : details.pagesPerSize()) {
-        const QString name = entry.first.isEmpty() ? QStringLiteral("?") : firstWord(entry.first);
-        if (name != firstWord(own) && !others.contains(name))
+        const QString name = firstWord(entry.first); // pages of unknown size only in the tool tip
+        if (!name.isEmpty() && name != firstWord(own) && !others.contains(name))
             others.append(name);
     }
     const QString more = others.size() > MaximumOtherSizes ? QStringLiteral("…") : QString();

@@ -13,7 +13,8 @@ PageDetailPass::PageDetailPass(QObject *parent)
       })
 {
     m_pool.setMaxThreadCount(std::clamp(QThread::idealThreadCount() / 2, 1, 2));
-    m_pool.setThreadPriority(QThread::LowestPriority);
+    // Idle priority: on Linux the only one below normal that the scheduler honours.
+    m_pool.setThreadPriority(QThread::IdlePriority);
 }
 
 PageDetailPass::~PageDetailPass()
