@@ -59,5 +59,6 @@ void markRowUnitPriceTyped(QTableWidget *table, int row)
     if (QTableWidgetItem *price = table->item(row, UnitPriceColumn)) {
         const QSignalBlocker blocker(table);
         price->setData(PageByPagePriceRole, QVariant());
+        price->setToolTip(QCoreApplication::translate("MainWindow", "双击可修改单价"));
     }
 }
