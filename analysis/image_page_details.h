@@ -3,7 +3,10 @@
 #include "analysis/document_info.h"
 #include "analysis/page_details.h"
 
-// An analysed picture's pages: all its pages (frames) at the size found by the analyser, in
-// colour or not as its first frame, decoded scaled down. Empty when the picture has no page
-// count or cannot be decoded.
-PageDetails imagePageDetails(const DocumentInfo &info);
+#include <atomic>
+
+// An analysed picture's pages at the size the analyser found, each frame (a TIFF's pages, an
+// animation's frames) in colour or not as its own scaled-down decode shows. Pages beyond the last
+// frame that decodes take that frame's colour. Empty when the picture has no page count, its
+// first frame cannot be decoded, or once cancelled becomes true.
+PageDetails imagePageDetails(const DocumentInfo &info, const std::atomic_bool *cancelled = nullptr);

@@ -17,7 +17,7 @@ PageDetails analyzePageDetails(const DocumentInfo &info, const std::atomic_bool 
         case DocumentContent::Pdf:
             return pdfPageDetails(info.filePath, cancelled);
         case DocumentContent::Image:
-            return imagePageDetails(info);
+            return imagePageDetails(info, cancelled);
         case DocumentContent::CompoundFile:
             return renderedDocPageDetails(info, cancelled);
         case DocumentContent::ZipPackage:
