@@ -33,6 +33,6 @@ assert list(docs[0].values())[1:] == ["Z.doc", "DOC", 3, "A4"], docs[0]
 assert [d["fileName"] for d in docs].count("Z.doc") == 1 and len(docs) > 1, "Z.doc listed once"
 assert "notes.txt" not in [d["fileName"] for d in docs]
 pages = [(d["colorPages"], d["pageSizes"]) for d in map(json.loads, open(sys.argv[2], encoding="utf-8"))]
-assert pages == [(5, "A4 10, A3 横向 1, A5 1"), (0, "")], pages
+assert pages == [(6, "A4 12, A3 横向 1, A5 1"), (0, "")], pages
 PY
 [ $failures -eq 0 ] && echo "1 passed, 0 failed" || { echo "0 passed, 1 failed"; exit 1; }
