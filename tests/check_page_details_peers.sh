@@ -4,8 +4,7 @@
 set -uo pipefail
 tool="${1:?usage: $0 BUILD_DIR}/bench/bench_page_details"
 pdf="$(cd "$(dirname "$0")" && pwd)/data/pages/classification.pdf"
-command -v gs >/dev/null && command -v pdfinfo >/dev/null || { echo "FAIL: install ghostscript, poppler-utils"; exit 1; }
-[ -x "$tool" ] || { echo "FAIL: $tool is missing; build the bench_page_details target"; exit 1; }
+{ command -v gs && command -v pdfinfo && [ -x "$tool" ]; } >/dev/null || { echo "FAIL: needs gs, pdfinfo, $tool"; exit 1; }
 
 # By default Ghostscript turns a neutral RGB grey into cyan, magenta and yellow. With the plain
 # conversion and full black generation and undercolour removal, neutral greys print with black

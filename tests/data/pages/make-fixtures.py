@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # Rebuilds the page-detail fixtures (Debian: python3-reportlab, python3-pil).
 # classification.pdf: one page per case of the colour and size classification (PAGES; the
-# expected answers are the table in tst_page_details.cpp). Three pictures for the picture path.
+# expected answers are the table in tst_page_details.cpp). three-pages.tif: a colour, a sepia and a
+# colour page for the picture path.
 # damaged-xref-stream.pdf: five-pages-object-streams.pdf with its cross-reference stream zeroed;
 # qpdf cannot rebuild it, PDFium can. scrambled.pdf: classification.pdf with every 97th byte of its
 # middle third changed.
@@ -65,25 +66,22 @@ PAGES = [  # page size, rotation, drawing
     (A4, 0, lambda c: mark(c, (1, 0, 0), 100, 100, 1.5, 1.5)),  # a 1.5 mm red speck
 ]
 
-if __name__ == "__main__":
-    c = canvas.Canvas(str(HERE / "classification.pdf"), pageCompression=1, invariant=1)
-    for size, rotation, draw in PAGES:
-        c.setPageSize(size)
-        c.setPageRotation(rotation)
-        c.setFont("Helvetica", 10)
-        draw(c)
-        c.showPage()
-    c.save()
-    logo = Image.new("RGB", (583, 827), "white")  # A5 at 100 dpi with a 2 mm blue logo
-    ImageDraw.Draw(logo).rectangle((9, 9, 16, 16), fill=(20, 60, 200))
-    logo.save(HERE / "logo.png", dpi=(100, 100))
-    logo.save(HERE / "three-pages.tif", dpi=(100, 100), compression="tiff_deflate", save_all=True,
-              append_images=[SEPIA, Image.new("RGB", (583, 827), "blue")])
-    PHOTO.convert("RGB").resize((292, 414)).save(HERE / "grey-photo.jpg", dpi=(50, 50), quality=70)
-    data = (HERE.parent / "pdf" / "five-pages-object-streams.pdf").read_bytes()
-    start = data.index(b"stream\n", data.index(b"/Type /XRef")) + len(b"stream\n")
-    (HERE / "damaged-xref-stream.pdf").write_bytes(data[:start] + bytes(40) + data[start + 40:])
-    data = bytearray((HERE / "classification.pdf").read_bytes())
-    for i in range(len(data) // 3, len(data) * 2 // 3, 97):
-        data[i] ^= 0x5A
-    (HERE / "scrambled.pdf").write_bytes(data)
+c = canvas.Canvas(str(HERE / "classification.pdf"), pageCompression=1, invariant=1)
+for size, rotation, draw in PAGES:
+    c.setPageSize(size)
+    c.setPageRotation(rotation)
+    c.setFont("Helvetica", 10)
+    draw(c)
+    c.showPage()
+c.save()
+logo = Image.new("RGB", (583, 827), "white")  # A5 at 100 dpi with a 2 mm blue logo
+ImageDraw.Draw(logo).rectangle((9, 9, 16, 16), fill=(20, 60, 200))
+logo.save(HERE / "three-pages.tif", dpi=(100, 100), compression="tiff_deflate", save_all=True,
+          append_images=[SEPIA, Image.new("RGB", (583, 827), "blue")])
+data = (HERE.parent / "pdf" / "five-pages-object-streams.pdf").read_bytes()
+start = data.index(b"stream\n", data.index(b"/Type /XRef")) + len(b"stream\n")
+(HERE / "damaged-xref-stream.pdf").write_bytes(data[:start] + bytes(40) + data[start + 40:])
+data = bytearray((HERE / "classification.pdf").read_bytes())
+third = slice(len(data) // 3, len(data) * 2 // 3, 97)
+data[third] = bytes(b ^ 0x5A for b in data[third])
+(HERE / "scrambled.pdf").write_bytes(data)
