@@ -2,11 +2,12 @@
 // resolution, on one generated 500-page mixed PDF, in one run.
 //
 //   bench_page_details [--pages N]      time both on the classification pages repeated to N pages
-//                                        (500 by default), then two documents at once
+//                                        (500 by default), then two documents on two threads
 //   bench_page_details --list FILE...   print "path<TAB>page<TAB>size<TAB>colour" per page, for
 //                                        the peer check (colour: 1 colour, 0 grey)
 #include "analysis/document_analyzer.h"
 #include "analysis/page_detail_analysis.h"
+#include "analysis/pdf_analyzer.h"
 #include "analysis/pdf_page_facts.h"
 
 #include <QCoreApplication>
@@ -49,9 +50,10 @@ bool runProgram(const QString &program, const QStringList &arguments, QByteArray
 // The seed's pages (grey text, photos, scans, charts, A3 and A5) repeated to `pages` pages.
 bool generate(const QString &target, int pages)
 {
+    const int seedPages = pdfPageCount(kSeed);
     QStringList arguments{QStringLiteral("--empty"), QStringLiteral("--pages")};
-    for (int done = 0; done < pages; done += 10)
-        arguments << kSeed << QStringLiteral("1-%1").arg(std::min(10, pages - done));
+    for (int done = 0; seedPages > 0 && done < pages; done += seedPages)
+        arguments << kSeed << QStringLiteral("1-%1").arg(std::min(seedPages, pages - done));
     return runProgram(QStringLiteral("qpdf"), arguments << QStringLiteral("--") << target);
 }
 
