@@ -14,9 +14,7 @@ ink=$(gs -q -o - -sDEVICE=inkcov -r50 -dUseFastColor -c "{} setblackgeneration {
 # scan, paper and ink within 26 of 255 of neutral, which a shop prints in black and white; page 14
 # has one red speck of 1.5 mm, below the 4 mm² a page needs to count as colour.
 declare -A by_design=([7]=0 [14]=0)
-info=$(pdfinfo -f 1 -l 9999 -box "$pdf" 2>/dev/null)
-listing=$("$tool" --list "$pdf")
-failed=0
+info=$(pdfinfo -f 1 -l 9999 -box "$pdf" 2>/dev/null) listing=$("$tool" --list "$pdf") failed=0
 check() { [ "$2" == "$3" ] || { failed=$((failed + 1)); echo "FAIL: $1 is '$2', expected '$3'"; }; }
 check "page count" "$(wc -l <<<"$listing")" "$(sed -n 's/^Pages: *//p' <<<"$info")"
 while IFS=$'\t' read -r _ page size colour; do

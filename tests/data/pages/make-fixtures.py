@@ -17,9 +17,8 @@ from reportlab.pdfgen import canvas
 HERE = pathlib.Path(__file__).resolve().parent
 
 
-def jpeg(image):
-    image.save(data := io.BytesIO(), "JPEG", quality=80)
-    return ImageReader(data)
+def jpeg(image):  # drawn as stored: a JPEG the reader decodes itself
+    return image.save(data := io.BytesIO(), "JPEG", quality=80) or ImageReader(data)
 
 
 # A photo-like grey picture: a gradient under grey noise. Saved as RGB with R = G = B, the colour
@@ -44,9 +43,7 @@ def bars(c, colours):
 
 
 def mark(c, colour, x, y, w, h, lines=30):  # grey text, then one coloured rectangle
-    text(c, lines)
-    c.setFillColorRGB(*colour)
-    c.rect(x * mm, y * mm, w * mm, h * mm, stroke=0, fill=1)
+    text(c, lines), c.setFillColorRGB(*colour), c.rect(x * mm, y * mm, w * mm, h * mm, stroke=0, fill=1)
 
 
 PAGES = [  # page size, rotation, drawing
