@@ -2,8 +2,7 @@
 # Compares every page's colour and size from the page-detail pass with Ghostscript's ink coverage
 # and poppler's pdfinfo on the generated classification document. Usage: $0 BUILD_DIR
 set -uo pipefail
-tool="${1:?usage: $0 BUILD_DIR}/bench/bench_page_details"
-pdf="$(cd "$(dirname "$0")" && pwd)/data/pages/classification.pdf"
+tool="${1:?usage: $0 BUILD_DIR}/bench/bench_page_details" pdf="$(dirname "$0")/data/pages/classification.pdf"
 { command -v gs && command -v pdfinfo && [ -x "$tool" ]; } >/dev/null || { echo "FAIL: needs gs, pdfinfo, $tool"; exit 1; }
 
 # By default Ghostscript turns a neutral RGB grey into cyan, magenta and yellow. With the plain
