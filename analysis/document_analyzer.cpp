@@ -33,6 +33,7 @@ DocumentInfo analyzeDocument(const QString &path)
         const PdfFacts facts = pdfAnalyze(info.filePath);
         info.pageCount = facts.pageCount;
         info.paperSize = facts.paperSize;
+        info.countFromFallbackReader = facts.fromFallbackReader;
         break;
     }
     case DocumentContent::ZipPackage:

@@ -58,19 +58,19 @@ QString findLibreOfficeProgram()
     return program;
 }
 
-QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString &program,
-                                        const RenderedPdfReader &reader, int timeoutPerFileMs)
+void renderWithLibreOffice(const QStringList &paths, const QString &program, int timeoutPerFileMs,
+                           const std::function<void(int, const QString &)> &onRendered,
+                           const std::atomic_bool *cancelled)
 {
-    QList<WordPageInfo> result(paths.size());
     if (paths.isEmpty() || program.isEmpty())
-        return result;
+        return;
 
     QTemporaryDir work;
     if (!work.isValid())
-        return result;
+        return;
     const QDir dir(work.path());
     if (!dir.mkdir(QStringLiteral("in")) || !dir.mkdir(QStringLiteral("out")))
-        return result;
+        return;
 
     QStringList arguments{
         QStringLiteral("-env:UserInstallation=") +
@@ -90,7 +90,7 @@ QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString 
         }
     }
     if (staged.isEmpty())
-        return result;
+        return;
 
     QProcess process;
     process.setProgram(program);
@@ -109,20 +109,29 @@ QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString 
     elapsed.start();
     process.start();
     bool finished = false;
-    while (!finished && elapsed.elapsed() < timeoutMs && renderEpoch.load() == epoch)
+    const auto stillWanted = [&] { return renderEpoch.load() == epoch && !(cancelled && cancelled->load()); };
+    while (!finished && elapsed.elapsed() < timeoutMs && stillWanted())
         finished = process.waitForFinished(int(std::min<qint64>(200, timeoutMs - elapsed.elapsed())));
     if (!finished || process.exitStatus() != QProcess::NormalExit) {
         killProcessTree(process);
-        return result;
+        return;
     }
 
     for (const int i : std::as_const(staged)) {
         const QString pdf = dir.filePath(QStringLiteral("out/%1.pdf").arg(i));
-        if (!QFileInfo::exists(pdf))
-            continue;
+        if (QFileInfo::exists(pdf))
+            onRendered(i, pdf);
+    }
+}
+
+QList<WordPageInfo> libreOfficePageInfo(const QStringList &paths, const QString &program,
+                                        const RenderedPdfReader &reader, int timeoutPerFileMs)
+{
+    QList<WordPageInfo> result(paths.size());
+    renderWithLibreOffice(paths, program, timeoutPerFileMs, [&](int i, const QString &pdf) {
         result[i].pageCount = std::max(0, reader.pageCount(pdf));
         result[i].paperSize = reader.paperSize(pdf);
-    }
+    });
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 
 // How a rendered PDF is measured; normally the PDF analyser.
@@ -17,6 +18,15 @@ struct RenderedPdfReader
 
 // The headless office suite's program ("soffice", else "libreoffice") on the PATH; empty when absent.
 QString findLibreOfficeProgram();
+
+// Renders all paths to PDF with one run of program in a private temporary folder and hands each
+// rendered PDF (index into paths, its path) to onRendered while the folder still exists; it is
+// removed on return. Nothing is handed over when the program is missing, fails, outlives
+// max(n * timeoutPerFileMs, timeoutPerFileMs) or is cancelled (cancelled true, or
+// cancelRunningOfficeRenders()).
+void renderWithLibreOffice(const QStringList &paths, const QString &program, int timeoutPerFileMs,
+                           const std::function<void(int, const QString &)> &onRendered,
+                           const std::atomic_bool *cancelled = nullptr);
 
 // Renders all paths to PDF with one run of program in a private temporary folder and measures
 // each PDF with reader. One entry per path, in order. When the program is missing, fails to start

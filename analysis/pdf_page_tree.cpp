@@ -2,10 +2,12 @@
 
 #include <QList>
 #include <QPair>
+#include <QRectF>
 #include <QSet>
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -26,6 +28,29 @@ double normalisedRotation(qpdf_data pdf, qpdf_oh page)
     if (!std::isfinite(degrees))
         return 0;
     return std::fmod(std::trunc(std::fabs(degrees)), 360.0);
+}
+
+// A page box ("/MediaBox", "/CropBox") as a normalised rectangle; none when it is missing, has
+// fewer than four numbers, is not finite or has no area.
+std::optional<QRectF> pageBox(qpdf_data pdf, qpdf_oh page, const char *key)
+{
+    const qpdf_oh box = inheritedPageAttribute(pdf, page, key);
+    if (!qpdf_oh_is_array(pdf, box) || qpdf_oh_get_array_n_items(pdf, box) < 4)
+        return std::nullopt;
+    std::array<double, 4> corners{};
+    for (int i = 0; i < 4; ++i) {
+        const qpdf_oh item = qpdf_oh_get_array_item(pdf, box, i);
+        if (!qpdf_oh_is_number(pdf, item))
+            return std::nullopt;
+        corners[i] = qpdf_oh_get_numeric_value(pdf, item);
+        if (!std::isfinite(corners[i]))
+            return std::nullopt;
+    }
+    const QRectF rect = QRectF(QPointF(corners[0], corners[1]), QPointF(corners[2], corners[3])).normalized();
+    if (!(rect.width() > 0 && rect.height() > 0) || !std::isfinite(rect.width()) ||
+        !std::isfinite(rect.height()))
+        return std::nullopt;
+    return rect;
 }
 
 } // namespace
@@ -49,19 +74,18 @@ qpdf_oh inheritedPageAttribute(qpdf_data pdf, qpdf_oh page, const char *key)
 
 PdfPageSize displayedPageSize(qpdf_data pdf, qpdf_oh page)
 {
-    const qpdf_oh box = inheritedPageAttribute(pdf, page, "/MediaBox");
-    if (!qpdf_oh_is_array(pdf, box) || qpdf_oh_get_array_n_items(pdf, box) < 4)
+    const std::optional<QRectF> media = pageBox(pdf, page, "/MediaBox");
+    if (!media)
         return {};
-    std::array<double, 4> corners{};
-    for (int i = 0; i < 4; ++i) {
-        const qpdf_oh item = qpdf_oh_get_array_item(pdf, box, i);
-        if (!qpdf_oh_is_number(pdf, item))
-            return {};
-        corners[i] = qpdf_oh_get_numeric_value(pdf, item);
+    // Viewers and printers show the crop box, clipped to the media box; a crop box that misses
+    // the media box, or none at all, leaves the media box.
+    QRectF shown = *media;
+    if (const std::optional<QRectF> crop = pageBox(pdf, page, "/CropBox")) {
+        const QRectF clipped = crop->intersected(*media);
+        if (clipped.width() > 0 && clipped.height() > 0)
+            shown = clipped;
     }
-    PdfPageSize size{std::fabs(corners[2] - corners[0]), std::fabs(corners[3] - corners[1])};
-    if (!std::isfinite(size.width) || !std::isfinite(size.height))
-        return {};
+    PdfPageSize size{shown.width(), shown.height()};
     const double rotation = normalisedRotation(pdf, page);
     if (rotation == 90 || rotation == 270)
         std::swap(size.width, size.height);

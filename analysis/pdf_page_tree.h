@@ -7,8 +7,9 @@
 // none has it. At most 64 dictionaries are visited, which also ends cyclic "/Parent" chains.
 qpdf_oh inheritedPageAttribute(qpdf_data pdf, qpdf_oh page, const char *key);
 
-// Width and height in points of a page as displayed: its media box with the page rotation
-// applied. Both are 0 when the page has no usable media box.
+// Width and height in points of a page as displayed: its crop box clipped to its media box (the
+// media box when there is no usable crop box) with the page rotation applied. Both are 0 when
+// the page has no usable media box.
 struct PdfPageSize
 {
     double width = 0;

@@ -1,6 +1,7 @@
 #include "cli/json_lines.h"
 
 #include "analysis/document_info.h"
+#include "analysis/page_details.h"
 
 QByteArray jsonString(const QString &text)
 {
@@ -23,10 +24,26 @@ QByteArray jsonString(const QString &text)
     return out;
 }
 
-QByteArray documentJsonLine(const DocumentInfo &info)
+namespace {
+
+QByteArray documentFields(const DocumentInfo &info)
 {
     return "{\"filePath\":" + jsonString(info.filePath) + ",\"fileName\":" + jsonString(info.fileName) +
            ",\"fileType\":" + jsonString(info.fileType) +
            ",\"pageCount\":" + QByteArray::number(info.pageCount) +
-           ",\"paperSize\":" + jsonString(info.paperSize) + "}\n";
+           ",\"paperSize\":" + jsonString(info.paperSize);
+}
+
+} // namespace
+
+QByteArray documentJsonLine(const DocumentInfo &info)
+{
+    return documentFields(info) + "}\n";
+}
+
+QByteArray documentJsonLine(const DocumentInfo &info, const PageDetails &details)
+{
+    const QString sizes = details.isEmpty() ? QString() : pagesPerSizeText(details);
+    return documentFields(info) + ",\"colorPages\":" + QByteArray::number(details.colorPages()) +
+           ",\"pageSizes\":" + jsonString(sizes) + "}\n";
 }

@@ -4,8 +4,11 @@
 #include <QString>
 
 struct DocumentInfo;
+struct PageDetails;
 
 // A JSON string literal, UTF-8, with quotes, backslashes and control characters escaped.
 QByteArray jsonString(const QString &text);
 // One document as a single-line JSON object, fields in a fixed order.
 QByteArray documentJsonLine(const DocumentInfo &info);
+// The same with "colorPages" and "pageSizes" (pagesPerSizeText(), empty without page details) last.
+QByteArray documentJsonLine(const DocumentInfo &info, const PageDetails &details);

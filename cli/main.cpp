@@ -13,12 +13,15 @@
 namespace {
 
 const char usage[] =
-    "Usage: orvanta-cli analyze PATH...\n"
+    "Usage: orvanta-cli analyze [--pages] PATH...\n"
     "       orvanta-cli quote [OPTIONS] PATH...\n"
     "\n"
     "analyze: analyses documents as the Orvanta window does and prints one JSON object per document\n"
     "on its own line, in input order, with the fields filePath, fileName, fileType,\n"
     "pageCount (below 1: not detected) and paperSize (empty: not detected).\n"
+    "  --pages          also colorPages (pages that print in colour) and pageSizes (pages per paper\n"
+    "                   size, as \"A4 38, A3 2\"; empty when the document gives no page details),\n"
+    "                   from a slower second pass that renders every page of a PDF\n"
     "\n"
     "quote: analyses the documents the same way, prices them as the window would list them and\n"
     "prints the lines and totals as a table. Options:\n"
@@ -54,13 +57,16 @@ int usageError(const QString &message)
 
 int runAnalyze(QStringList arguments)
 {
+    const bool pageDetails = !arguments.isEmpty() && arguments.first() == QLatin1String("--pages");
+    if (pageDetails)
+        arguments.removeFirst();
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("--"))
         arguments.removeFirst();
     else if (!arguments.isEmpty() && arguments.first().startsWith(QLatin1Char('-')))
         return usageError(QStringLiteral("unknown option: %1").arg(arguments.first()));
     if (arguments.isEmpty())
         return usageError(QStringLiteral("analyze needs at least one file or folder"));
-    return runAnalyzeCommand(arguments, stdout, stderr);
+    return runAnalyzeCommand(arguments, pageDetails, stdout, stderr);
 }
 
 int runQuote(const QStringList &arguments)

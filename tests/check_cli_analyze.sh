@@ -11,7 +11,7 @@ expect 2 "$cli" frobnicate x
 expect 2 "$cli" analyze
 expect 2 "$cli" analyze --bogus x
 expect 1 "$cli" analyze /nonexistent/file.pdf
-"$cli" --help | grep -q "orvanta-cli analyze PATH" || fail "--help must explain the command"
+"$cli" --help | grep -q "orvanta-cli analyze \[--pages\] PATH" || fail "--help must explain the command"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -22,14 +22,17 @@ cp "$data/pdf/"*.pdf "$folder/"
 printf 'plain text' > "$tmp/notes.txt"
 "$cli" analyze "$folder/Z.doc" "$tmp/notes.txt" "$folder" >"$tmp/out.jsonl" 2>"$tmp/err" || fail "existing files must exit 0"
 grep -q "notes.txt" "$tmp/err" || fail "unsupported files are named on stderr"
+"$cli" analyze --pages "$data/pages/classification.pdf" "$data/docx/python-a4-portrait.docx" >"$tmp/pages.jsonl"
 
 # The folder repeats Z.doc: it is listed once, in the position of its first mention.
-python3 - "$tmp/out.jsonl" <<'PY' || failures=$((failures + 1))
+python3 - "$tmp/out.jsonl" "$tmp/pages.jsonl" <<'PY' || failures=$((failures + 1))
 import json, sys
 docs = [json.loads(line) for line in open(sys.argv[1], encoding="utf-8")]
 assert all(list(d) == ["filePath", "fileName", "fileType", "pageCount", "paperSize"] for d in docs), "field order"
 assert list(docs[0].values())[1:] == ["Z.doc", "DOC", 3, "A4"], docs[0]
 assert [d["fileName"] for d in docs].count("Z.doc") == 1 and len(docs) > 1, "Z.doc listed once"
 assert "notes.txt" not in [d["fileName"] for d in docs]
+pages = [(d["colorPages"], d["pageSizes"]) for d in map(json.loads, open(sys.argv[2], encoding="utf-8"))]
+assert pages == [(6, "A4 12, A3 横向 1, A5 1"), (0, "")], pages
 PY
 [ $failures -eq 0 ] && echo "1 passed, 0 failed" || { echo "0 passed, 1 failed"; exit 1; }

@@ -1,0 +1,90 @@
+#include "analysis/document_analyzer.h"
+#include "analysis/page_detail_analysis.h"
+#include "analysis/pdf_page_facts.h"
+#include "support/guiless_test_main.h"
+
+#include <QtTest>
+
+static const QString kData = QStringLiteral(ORVANTA_TEST_DATA_DIR "/");
+
+class TestPageDetails : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void classification_data();
+    void classification();
+    void documents_data();
+    void documents();
+};
+
+void TestPageDetails::classification_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("color");
+    QTest::addColumn<QString>("size");
+    // One row per page of pages/classification.pdf; make-fixtures.py draws them.
+    QTest::newRow("grey text") << 1 << false << "A4";
+    QTest::newRow("grey photo saved as colour JPEG") << 2 << false << "A4";
+    QTest::newRow("grey photo in a grey JPEG") << 3 << false << "A4";
+    QTest::newRow("grey chart drawn in RGB") << 4 << false << "A4";
+    QTest::newRow("one red underline") << 5 << true << "A4";
+    QTest::newRow("small colour logo") << 6 << true << "A4";
+    QTest::newRow("sepia-toned scan: near-neutral") << 7 << false << "A4";
+    QTest::newRow("colour chart") << 8 << true << "A4";
+    QTest::newRow("colour text") << 9 << true << "A4";
+    QTest::newRow("A3 landscape") << 10 << false << QString::fromUtf8("A3 横向");
+    QTest::newRow("A5 turned upright by /Rotate") << 11 << true << "A5";
+    QTest::newRow("A3 media box cropped to A4") << 12 << false << "A4";
+    QTest::newRow("pale yellow highlight") << 13 << true << "A4";
+    QTest::newRow("1.5 mm red speck: below 4 mm²") << 14 << false << "A4";
+}
+
+void TestPageDetails::classification()
+{
+    QFETCH(int, page);
+    QFETCH(bool, color);
+    QFETCH(QString, size);
+    static const QList<PdfPageFacts> pages = pdfPageFacts(kData + QStringLiteral("pages/classification.pdf"));
+    QCOMPARE(pages.value(page - 1).color, color);
+    QCOMPARE(pages.value(page - 1).paperSize, size);
+}
+
+void TestPageDetails::documents_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("colorPages");
+    QTest::addColumn<QString>("sizes"); // pagesPerSizeText(), empty without page details
+    const QString a3 = QString::fromUtf8("A3 横向 1");
+    QTest::newRow("whole document") << "pages/classification.pdf" << 6 << "A4 12, " + a3 + ", A5 1";
+    QTest::newRow("TIFF: colour, sepia, colour page") << "pages/three-pages.tif" << 2 << "A5 3";
+    QTest::newRow("DOC counted by rendering") << "doc/a3-landscape-1-page.doc" << 0 << a3;
+    QTest::newRow("DOC with a stored count") << "doc/a4-portrait-3-pages.doc" << 0 << "";
+    // qpdf cannot rebuild the zeroed cross-reference stream, Qt PDF can.
+    QTest::newRow("damaged xref stream") << "pages/damaged-xref-stream.pdf" << 0 << "A4 3, A3 2";
+    // Damaged files: never a crash, a hang or a read out of bounds.
+    QTest::newRow("PDF with its middle scrambled")
+        << "pages/scrambled.pdf" << 6 << "A4 10, ? 2, " + a3 + ", A5 1";
+    QTest::newRow("truncated") << "pdf/truncated.pdf" << 0 << "";
+    QTest::newRow("user password") << "pdf/encrypted-user-password.pdf" << 0 << "";
+    QTest::newRow("page tree loop") << "pdf/kids-loop.pdf" << 0 << "? 1";
+}
+
+void TestPageDetails::documents()
+{
+    QFETCH(QString, file);
+    QFETCH(int, colorPages);
+    QFETCH(QString, sizes);
+    DocumentInfo info = analyzeDocument(kData + file);
+    // Only the damaged cross-reference stream needs the second engine.
+    QCOMPARE(info.countFromFallbackReader, file.contains(QLatin1String("xref")));
+    info.pageCount = std::max(info.pageCount, 1); // the pass must not trust the first pass's count
+    const PageDetails details = analyzePageDetails(info);
+    QCOMPARE(details.isEmpty() ? QString() : pagesPerSizeText(details), sizes);
+    QCOMPARE(details.colorPages(), colorPages);
+    const std::atomic_bool cancelled{true};
+    QVERIFY(analyzePageDetails(info, &cancelled).isEmpty());
+}
+
+ORVANTA_GUILESS_TEST_MAIN(TestPageDetails)
+#include "tst_page_details.moc"
