@@ -38,19 +38,18 @@ QString rowsHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
         const QString binding =
             bindingTemplate.arg(bindingLabel(row.binding, snapshot.customBindingMethods),
                                 format.money(bindingFeeFor(snapshot.profile, row.binding)));
-        // A row priced page by page says under its name what its pages are.
-        const QString breakdown = pageBreakdownText(row, snapshot.profile);
-        const QString name =
-            breakdown.isEmpty()
-                ? escaped(row.fileName)
-                : escaped(row.fileName) +
-                      QStringLiteral("<br><small class='meta'>%1</small>").arg(escaped(breakdown));
         // Pages and copies are numbers in every row the window makes; escaping keeps an edited
         // cell from becoming markup all the same.
-        rows += rowTemplate.arg(name, escaped(colorModeLabel(row.colorMode)), escaped(row.pagesText),
-                                escaped(row.paperSize), escaped(row.copiesText),
+        rows += rowTemplate.arg(escaped(row.fileName), escaped(colorModeLabel(row.colorMode)),
+                                escaped(row.pagesText), escaped(row.paperSize), escaped(row.copiesText),
                                 format.money(format.parse(row.unitPriceText)), escaped(binding),
                                 format.money(row.lineAmount));
+        // A row priced page by page says what its pages are on a line of its own, across the table,
+        // so the narrow file-name column keeps its width.
+        const QString breakdown = pageBreakdownText(row, snapshot.profile);
+        if (!breakdown.isEmpty())
+            rows += QStringLiteral("<tr><td colspan='8' class='meta' align='left'>%1</td></tr>")
+                        .arg(escaped(breakdown));
     }
     return rows;
 }

@@ -54,7 +54,7 @@ void TestQuoteHtml::userTextsStayText()
                 {"right-to-left locale", arabic, {"<html dir='rtl'>"}, {"dir='ltr'"}},
                 {"page by page: the option and the row's breakdown, escaped",
                  byPage,
-                 {"按页计价：", "<br><small class='meta'>彩色页 1 · A4 2, &lt;b&gt; 1</small>"},
+                 {"按页计价：", "<td colspan='8' class='meta' align='left'>彩色页 1 · A4 2, &lt;b&gt; 1</td>"},
                  {"<b>"}},
                 {"option off: no breakdown", notByPage, {}, {"按页计价", "彩色页"}}};
     for (const auto &row : rows) {
