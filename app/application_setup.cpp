@@ -1,5 +1,6 @@
 #include "app/application_setup.h"
 
+#include "orvanta_version.h"
 #include "storage/ui_language.h"
 
 #include <QApplication>
@@ -39,9 +40,9 @@ void applyApplicationIdentity()
     QCoreApplication::setOrganizationName(QStringLiteral("Orvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvanta"));
-    QCoreApplication::setApplicationVersion(QLatin1String("1.0.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVANTA_VERSION));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/app-icon.png")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvanta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvanta.Orvanta"));
 }
 
 void applyApplicationStyle(QApplication &app)

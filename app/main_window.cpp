@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "analysis/libreoffice_renderer.h"
+#include "orvanta_version.h"
 #include "storage/settings_keys.h"
 #include "storage/ui_language.h"
 
@@ -24,7 +25,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     analysisPool.setMaxThreadCount(std::clamp(QThread::idealThreadCount(), 4, 8));
     legacyDocPool.setMaxThreadCount(2);
 
-    setWindowTitle(tr("Orvanta v%1 - 文档打印核价").arg(QLatin1String("1.0.1")));
+    setWindowTitle(tr("Orvanta v%1 - 文档打印核价").arg(QLatin1String(ORVANTA_VERSION)));
     setMinimumSize(MinimumWindowSize);
     resize(990, 552);
     setAcceptDrops(true);

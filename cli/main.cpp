@@ -1,5 +1,6 @@
 #include "cli/analyze_command.h"
 #include "cli/quote_command.h"
+#include "orvanta_version.h"
 #include "storage/ui_language.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,8 @@ namespace {
 
 const char usage[] =
     "Usage: orvanta-cli analyze [--pages] PATH...\n"
-    "       orvanta-cli quote [OPTIONS] PATH...\n"
+    "  or:  orvanta-cli quote [OPTIONS] PATH...\n"
+    "  or:  orvanta-cli --version\n"
     "\n"
     "analyze: analyses documents as the Orvanta window does and prints one JSON object per document\n"
     "on its own line, in input order, with the fields filePath, fileName, fileType,\n"
@@ -101,6 +103,10 @@ int main(int argc, char *argv[])
 
     if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
         std::fputs(usage, stdout);
+        return 0;
+    }
+    if (arguments.value(0) == QLatin1String("--version")) {
+        std::puts("orvanta-cli " ORVANTA_VERSION);
         return 0;
     }
     if (arguments.isEmpty())

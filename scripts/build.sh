@@ -14,9 +14,10 @@ runtime_packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-image-formats-plugins qt6-qpa-plugins
   libqpdf-dev zlib1g-dev libgl-dev fonts-wqy-microhei qt6-translations-l10n qt6-pdf-dev
 )
-# Independent tools the tests compare against or build fixtures with.
+# Independent tools the tests compare against, build fixtures with or check the package with.
 test_packages=(qpdf poppler-utils zip python3 python3-olefile libreoffice-writer-nogui imagemagick libimage-exiftool-perl
-  python3-openpyxl unzip libreoffice-calc-nogui ghostscript python3-reportlab)
+  python3-openpyxl unzip libreoffice-calc-nogui ghostscript python3-reportlab
+  dpkg-dev file help2man lintian desktop-file-utils appstream)
 
 install_missing() {
   local missing=()

@@ -1,4 +1,6 @@
 #include "app/application_setup.h"
+#include "app/launch_options.h"
+#include "app/single_instance.h"
 #include "documents/document_columns.h"
 #include "support/gui_test_support.h"
 #include "support/test_environment.h"
@@ -213,6 +215,39 @@ private Q_SLOTS:
         shown.sort();
         QVERIFY(told.size() > 40);
         QCOMPARE(shown, told);
+    }
+    // "orvanta FILE..." while a window is open hands the files to that window: paths relative to
+    // the later start, quotes and Chinese letters arrive intact and are added as a drop adds them;
+    // an unsupported file and a missing one are reported as a drop reports them.
+    void laterStartHandsItsFilesToTheOpenWindow()
+    {
+        const QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        WindowHarness ui;
+        SingleInstance instance;
+        QVERIFY2(instance.listen(), qPrintable(instance.errorString()));
+        QObject::connect(&instance, &SingleInstance::pathsReceived, &ui.window(),
+                         [&ui](const QStringList &paths) { openInWindow(ui.window(), paths); });
+        const QString odd = page(QStringLiteral("start/a4 \"quoted\" 'single' 报价单.png"));
+        const QString nested = page(QStringLiteral("start/folder ✓/nested/landscape.png"), 3508, 2480);
+        file(QStringLiteral("start/notes.txt"), "not a document");
+        const auto start = [this](const QStringList &arguments) {
+            QProcess later;
+            later.setWorkingDirectory(path(QStringLiteral("start")));
+            later.start(QStringLiteral(ORVANTA_BINARY_DIR "/orvanta"), arguments);
+            // The window answers from this test's event loop, so wait in it.
+            QTest::qWaitFor([&later] { return later.state() == QProcess::NotRunning; }, 30000);
+            return later.exitStatus() == QProcess::NormalExit && later.exitCode() == 0;
+        };
+
+        QVERIFY(start(
+            {QFileInfo(odd).fileName(), path(QStringLiteral("start/folder ✓")), "notes.txt", "missing.pdf"}));
+        QTRY_COMPARE(ui.boxTexts, QStringList{"导入了 2 个文件，1 个不支持的文件未导入"});
+        QCOMPARE((QStringList{ui.window().documentPathAt(0), ui.window().documentPathAt(1)}),
+                 (QStringList{odd, nested}));
+        QVERIFY(start({"--", "missing.pdf"}));
+        QTRY_COMPARE(status(ui), QStringLiteral("没有找到支持的 PDF、Word、WPS 或图片文件"));
+        QCOMPARE(ui.child<QTableWidget>("documentTable")->rowCount(), 2);
     }
 };
 

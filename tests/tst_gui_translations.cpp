@@ -1,5 +1,6 @@
 #include "app/application_setup.h"
 #include "documents/document_columns.h"
+#include "orvanta_version.h"
 #include "support/gui_test_support.h"
 #include "support/test_environment.h"
 
@@ -78,7 +79,7 @@ private Q_SLOTS:
         {
             WindowHarness ui;
             QCOMPARE(ui.window().windowTitle(),
-                     translated("MainWindow", "Orvanta v%1 - 文档打印核价").arg("1.0.1"));
+                     translated("MainWindow", "Orvanta v%1 - 文档打印核价").arg(ORVANTA_VERSION));
             auto *table = ui.child<QTableWidget>("documentTable");
             QStringList shown = {ui.child<QAbstractButton>("dangerButton")->text()};
             QStringList expected = {translated("MainWindow", "清空")};
