@@ -236,8 +236,8 @@ private Q_SLOTS:
             later.setWorkingDirectory(path(QStringLiteral("start")));
             later.start(QStringLiteral(ORVANTA_BINARY_DIR "/orvanta"), arguments);
             // The window answers from this test's event loop, so wait in it.
-            QTest::qWaitFor([&later] { return later.state() == QProcess::NotRunning; }, 30000);
-            return later.exitStatus() == QProcess::NormalExit && later.exitCode() == 0;
+            return QTest::qWaitFor([&later] { return later.state() == QProcess::NotRunning; }, 30000) &&
+                   later.exitStatus() == QProcess::NormalExit && later.exitCode() == 0;
         };
 
         QVERIFY(start(
