@@ -106,9 +106,15 @@ BreakableName breakableFileName(const QString &name, int maxRunUnits)
 
 int textUnits(QStringView text)
 {
+    // Counted by code point, not by grapheme: this runs for every cell of a long quote.
     int total = 0;
-    for (const QString &grapheme : graphemes(text))
-        total += graphemeUnits(grapheme);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            total += isWide(QChar::surrogateToUcs4(c, text.at(++i))) ? 2 : 1;
+        else if (!c.isMark())
+            total += isWide(c.unicode()) ? 2 : 1;
+    }
     return total;
 }
 

@@ -87,9 +87,9 @@ QString cellHtml(int column, const QString &text)
 // so that the PDF's text holds it exactly as the window shows it.
 QString nameCellHtml(const QString &name, int runUnits, int oneLineUnits)
 {
-    const BreakableName shown = breakableFileName(name, runUnits);
-    if (!shown.shortened && textUnits(name) <= oneLineUnits)
+    if (textUnits(name) <= oneLineUnits)
         return QStringLiteral("<td>%1</td>").arg(escaped(name));
+    const BreakableName shown = breakableFileName(name, runUnits);
     return QStringLiteral(
                "<td>%1<p style='white-space:nowrap;font-size:1px;color:#ffffff;margin:0'>%2</p></td>")
         .arg(escaped(shown.text), escaped(name));
