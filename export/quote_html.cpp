@@ -24,14 +24,14 @@ QString escaped(const QString &text)
 // PDF's text.
 const char pageTemplate[] =
     "<html dir='%1'><head><meta charset='utf-8'><style>body{font-family:'Segoe UI','Noto "
-    "Sans',Arial,sans-serif;color:#273248;letter-spacing:0.1px}h1{color:#1f3f9e;margin-bottom:8px}.seller{"
-    "font-size:16px;margin-top:4px}.customer{margin-top:10px;padding:8px;background:#f6f8fc;border:1px "
-    "solid #e2e7f0}table{border-collapse:collapse;margin-top:20px;font-size:12px}th{background:"
-    "#eef2ff;}th,td{border:1px solid #dce2ee;padding:5px;}td.n{white-space:nowrap}.meta{line-height:1.6;"
-    "color:#68738a}table.summary{margin-top:18px;font-size:15px}td.s{border-style:none;padding:"
-    "1px 0 1px 24px}.brand{font-size:10px;color:#8a94a6;margin-top:24px}</style></head><body><h1>%2</h1>"
-    "%3<div class='meta'>%4</div><table width='100%'>%5%6</table><table class='summary' "
-    "align='right'>%7</table>%8"
+    "Sans',Arial,sans-serif;color:#273248;letter-spacing:0.1px}h1{color:#1f3f9e;margin-bottom:8px}"
+    ".seller{font-size:16px;margin-top:4px}.customer{margin-top:10px;padding:8px;background:#f6f8fc;"
+    "border:1px solid #e2e7f0}table{border-collapse:collapse;margin-top:20px}table.items{font-size:11px}"
+    "th{background:#eef2ff;}th,td{border:1px solid #dce2ee;padding:4px 5px}td.n{white-space:nowrap}"
+    ".meta{line-height:1.6;color:#68738a}table.summary{font-size:14px;margin-top:0}td.s{border-style:"
+    "none;padding:1px 0 1px 24px}.brand{font-size:10px;color:#8a94a6;margin-top:24px}</style></head>"
+    "<body><h1>%2</h1>%3<div class='meta'>%4</div><table class='items' width='100%'>%5%6</table><table "
+    "width='100%'><tr><td class='s'><table class='summary' align='right'>%7</table></td></tr></table>%8"
     "<div class='brand'>Orvanta</div></body></html>";
 
 // The table's width in text units at its font size on an A4 page (the narrower of the two papers)
@@ -201,7 +201,8 @@ QString headerHtml()
 }
 
 // The summary's lines as rows of label and amount, the amount (with its sign) in a right-aligned
-// cell, filled in afterwards like the text they come from. A line without a placeholder spans both.
+// cell, filled in afterwards like the text they come from. The summary's table is right-aligned in
+// a full-width one: a right-aligned table of its own Qt draws past the page's right margin.
 QString summaryRows(const QString &lines)
 {
     static const QRegularExpression placeholder(QStringLiteral("%\\d"));
@@ -217,12 +218,12 @@ QString summaryRows(const QString &lines)
         while (amount > 0 && !line.at(amount - 1).isSpace() && line.at(amount - 1) != QChar(0xFF1A))
             --amount;
         if (amount < 0)
-            rows += QStringLiteral("<tr><td class='s' colspan='2' align='right'>%1%2%3</td></tr>")
+            rows += QStringLiteral("<tr><td class='s n' colspan='2' align='right'>%1%2%3</td></tr>")
                         .arg(open, line, close);
         else
-            rows +=
-                QStringLiteral("<tr><td class='s'>%1%2%3</td><td class='s n' align='right'>%1%4%3</td></tr>")
-                    .arg(open, line.left(amount), close, line.mid(amount));
+            rows += QStringLiteral(
+                        "<tr><td class='s n'>%1%2%3</td><td class='s n' align='right'>%1%4%3</td></tr>")
+                        .arg(open, line.left(amount), close, line.mid(amount));
     }
     return rows;
 }

@@ -102,7 +102,7 @@ void TestQuoteHtml::userTextsStayText()
         {"money right-aligned, the sign with the amount, the summary in rows",
          base,
          {"<td class='n' align='right'>USD 0.00</td></tr>",
-          "<td class='s'>数量折扣：</td><td class='s n' align='right'>−USD 0.00",
+          "<td class='s n'>数量折扣：</td><td class='s n' align='right'>−USD 0.00",
           "<table class='summary' align='right'>"},
          {"数量折扣：−"}}};
     for (const auto &row : rows) {
