@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
+#include <QTextOption>
 #include <QTextTable>
 
 namespace {
@@ -80,6 +81,11 @@ bool printHtmlDocument(const QString &html, QPagedPaintDevice &device)
     QAbstractTextDocumentLayout *layout = document.documentLayout();
     layout->setPaintDevice(&device);
     document.setDefaultFont(source.defaultFont());
+    // A word too long for its table cell widens the column instead of being cut at a letter: names
+    // carry their own break opportunities, and other cells hold short words.
+    QTextOption textOption = document.defaultTextOption();
+    textOption.setWrapMode(QTextOption::WordWrap);
+    document.setDefaultTextOption(textOption);
     document.rootFrame()->setFrameFormat(rootFormat);
     document.setPageSize(body.size());
     QTextCursor(&document).insertFragment(QTextDocumentFragment(&source));
