@@ -27,6 +27,20 @@ const char pageTemplate[] =
     "class='meta'>%4</div><table>%5%6</table><div class='summary'>%7</div>%8<div "
     "class='brand'>Orvanta</div></body></html>";
 
+// Marks a page count estimated from a damaged file, explained once below the table.
+const QString kEstimateMark = QStringLiteral("*");
+
+QString estimateLegendHtml(const QuoteSnapshot &snapshot)
+{
+    for (const QuoteRow &row : snapshot.rows) {
+        if (row.pagesEstimated)
+            return QStringLiteral("<p class='meta'>%1 %2</p>")
+                .arg(kEstimateMark, escaped(QCoreApplication::translate(
+                                        "MainWindow", "页数为估计值：文件已损坏，按其中的页面对象计数")));
+    }
+    return {};
+}
+
 QString rowsHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
 {
     const QString rowTemplate = QStringLiteral(
@@ -41,7 +55,8 @@ QString rowsHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
         // Pages and copies are numbers in every row the window makes; escaping keeps an edited
         // cell from becoming markup all the same.
         rows += rowTemplate.arg(escaped(row.fileName), escaped(colorModeLabel(row.colorMode)),
-                                escaped(row.pagesText), escaped(row.paperSize), escaped(row.copiesText),
+                                escaped(row.pagesText) + (row.pagesEstimated ? kEstimateMark : QString()),
+                                escaped(row.paperSize), escaped(row.copiesText),
                                 format.money(format.parse(row.unitPriceText)), escaped(binding),
                                 format.money(row.lineAmount));
         // A row priced page by page says what its pages are on a line of its own, across the table,
@@ -158,5 +173,6 @@ QString buildQuoteHtml(const QuoteSnapshot &snapshot)
     return QString::fromUtf8(pageTemplate)
         .arg(direction, QCoreApplication::translate("MainWindow", "文档打印报价单"),
              partiesHtml(snapshot.profile), metaHtml(snapshot, format), headerHtml(),
-             rowsHtml(snapshot, format), summaryHtml(snapshot, format), closingHtml(snapshot.profile));
+             rowsHtml(snapshot, format), summaryHtml(snapshot, format),
+             estimateLegendHtml(snapshot) + closingHtml(snapshot.profile));
 }

@@ -16,7 +16,7 @@ runtime_packages=(
 )
 # Independent tools the tests compare against or build fixtures with.
 test_packages=(qpdf poppler-utils zip python3 python3-olefile libreoffice-writer-nogui imagemagick libimage-exiftool-perl
-  python3-openpyxl unzip libreoffice-calc-nogui ghostscript python3-reportlab)
+  python3-openpyxl unzip libreoffice-calc-nogui ghostscript python3-reportlab mupdf-tools)
 
 install_missing() {
   local missing=()
