@@ -9,6 +9,8 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -19,6 +21,7 @@ constexpr qint64 kMaxObjectNumber = 8388607;
 // All object streams of a file together, inflated; a real document's are far smaller.
 constexpr qint64 kMaxInflatedBytes = 256LL * 1024 * 1024;
 constexpr qint64 kMaxObjectStreamEntries = 1 << 20;
+constexpr size_t kMaxKids = 1 << 22;   // page-tree references kept, all nodes together
 constexpr size_t kMaxTokenLength = 64; // longer names and numbers are none we look for
 constexpr int kMaxDepth = 1 << 20;
 constexpr qsizetype kPieceSize = 1 << 20;
@@ -114,28 +117,90 @@ private:
     int m_matched = 0;
 };
 
-// Whether each object number's latest definition is a page.
+// What the scan keeps of one object's dictionary.
+struct ObjectFacts
+{
+    bool page = false;
+    bool catalog = false;
+    bool objectStream = false;
+    bool flate = false; // its one filter is FlateDecode
+    int filters = 0;
+    qint64 first = -1;        // object stream: /First
+    qint64 pagesTree = -1;    // catalogue: the object number of /Pages
+    bool treeNode = false;    // has /Kids
+    std::vector<qint64> kids; // the object numbers /Kids refers to
+};
+
+// Each object number's latest definition: a page or not, and the page tree's nodes.
 struct PageObjects
 {
     std::vector<bool> isPage;
     qint64 numbered = 0;
     qint64 unnumbered = 0; // pages in object streams whose numbers could not be read
+    std::unordered_map<qint64, std::vector<qint64>> kidsOf;
+    size_t kidsKept = 0;
+    qint64 root = -1; // the latest catalogue's page tree
 
-    void define(qint64 number, bool page)
+    void define(qint64 number, ObjectFacts &object)
     {
         if (number < 0 || number > kMaxObjectNumber) {
-            unnumbered += page ? 1 : 0;
+            unnumbered += object.page ? 1 : 0;
             return;
         }
+        if (object.catalog && object.pagesTree >= 0)
+            root = object.pagesTree;
+        if (const auto node = kidsOf.find(number); node != kidsOf.end()) {
+            kidsKept -= node->second.size();
+            kidsOf.erase(node);
+        }
+        if (object.treeNode && kidsKept + object.kids.size() <= kMaxKids) {
+            kidsKept += object.kids.size();
+            kidsOf[number] = std::move(object.kids);
+        }
         if (size_t(number) >= isPage.size()) {
-            if (!page)
+            if (!object.page)
                 return;
             isPage.resize(std::max(size_t(number) + 1, isPage.size() * 2));
         }
-        if (isPage[size_t(number)] != page) {
-            isPage[size_t(number)] = page;
-            numbered += page ? 1 : -1;
+        if (isPage[size_t(number)] != object.page) {
+            isPage[size_t(number)] = object.page;
+            numbered += object.page ? 1 : -1;
         }
+    }
+
+    bool pageAt(qint64 number) const
+    {
+        return number >= 0 && size_t(number) < isPage.size() && isPage[size_t(number)];
+    }
+
+    // Page objects the catalogue's page tree reaches, each once; 0 without a tree.
+    qint64 pagesInTree() const
+    {
+        std::vector<qint64> nodes{root};
+        std::unordered_set<qint64> seen{root};
+        qint64 pages = 0;
+        while (!nodes.empty()) {
+            const auto node = kidsOf.find(nodes.back());
+            nodes.pop_back();
+            if (node == kidsOf.end())
+                continue;
+            for (const qint64 kid : node->second) {
+                if (!seen.insert(kid).second)
+                    continue;
+                if (pageAt(kid))
+                    ++pages;
+                else
+                    nodes.push_back(kid);
+            }
+        }
+        return pages;
+    }
+
+    // Pages left behind by an edit, outside the tree, do not count when the tree is there.
+    qint64 count() const
+    {
+        const qint64 inTree = root >= 0 ? pagesInTree() : 0;
+        return inTree > 0 ? inTree : numbered + unnumbered;
     }
 };
 
@@ -211,7 +276,10 @@ private:
         Type,
         Filter,
         FilterArray,
-        First
+        First,
+        Kids,
+        KidsArray,
+        Pages
     };
 
     void step(char c)
@@ -348,6 +416,9 @@ private:
     {
         qint64 number = 0;
         const bool integer = kind == Token::Regular && parseInteger(m_token, number);
+        // "N G R" refers to object N.
+        const qint64 reference =
+            kind == Token::Regular && m_integersInRow >= 2 && m_token == "R" ? m_olderInteger : -1;
         if (!m_objectStream && kind == Token::Regular && !integer) {
             if (m_token == "obj" && m_integersInRow >= 2 && m_olderInteger >= 0)
                 startObject(m_olderInteger);
@@ -364,7 +435,7 @@ private:
         } else {
             m_integersInRow = 0;
         }
-        dictionaryEntry(kind, integer, number);
+        dictionaryEntry(kind, integer, number, reference);
         if (kind == Token::DictOpen) {
             if (m_depth == 0 && m_objectStream)
                 startObjectStreamEntry();
@@ -376,7 +447,7 @@ private:
     }
 
     // What an entry of the object's own dictionary (depth 1) says.
-    void dictionaryEntry(Token kind, bool integer, qint64 number)
+    void dictionaryEntry(Token kind, bool integer, qint64 number, qint64 reference)
     {
         if (m_depth != 1 || (!m_objectStream && !m_inObject)) {
             m_key = Key::None;
@@ -385,20 +456,35 @@ private:
         const Key key = m_key;
         m_key = Key::None;
         if (key == Key::Type && kind == Token::Name) {
-            m_isPage = m_isPage || m_token == "Page";
-            m_isObjectStream = m_isObjectStream || m_token == "ObjStm";
-        } else if (key == Key::Filter && kind == Token::ArrayOpen) {
-            m_key = Key::FilterArray;
+            m_object.page = m_object.page || m_token == "Page";
+            m_object.catalog = m_object.catalog || m_token == "Catalog";
+            m_object.objectStream = m_object.objectStream || m_token == "ObjStm";
+        } else if ((key == Key::Filter && kind == Token::ArrayOpen) ||
+                   (key == Key::Kids && kind == Token::ArrayOpen)) {
+            m_key = key == Key::Filter ? Key::FilterArray : Key::KidsArray;
+            m_object.treeNode = m_object.treeNode || key == Key::Kids;
         } else if ((key == Key::Filter || key == Key::FilterArray) && kind == Token::Name) {
-            m_flate = ++m_filters == 1 && m_token == "FlateDecode"; // a second filter spoils it
+            // A second filter spoils it.
+            m_object.flate = ++m_object.filters == 1 && m_token == "FlateDecode";
             m_key = key == Key::FilterArray ? key : Key::None;
         } else if (key == Key::First && integer) {
-            m_objectFirst = number;
+            m_object.first = number;
+        } else if ((key == Key::KidsArray || key == Key::Pages) && (integer || reference >= 0)) {
+            m_key = key; // until the reference is complete, or the array ends
+            if (reference >= 0 && key == Key::Pages) {
+                m_object.pagesTree = reference;
+                m_key = Key::None;
+            } else if (reference >= 0 && m_object.kids.size() < kMaxKids) {
+                m_object.kids.push_back(reference);
+            }
         } else if (kind == Token::Name && key == Key::None) {
-            m_key = m_token == "Type"     ? Key::Type
-                    : m_token == "Filter" ? Key::Filter
-                    : m_token == "First"  ? Key::First
-                                          : Key::None;
+            static const std::unordered_map<std::string, Key> keys = {{"Type", Key::Type},
+                                                                      {"Filter", Key::Filter},
+                                                                      {"First", Key::First},
+                                                                      {"Kids", Key::Kids},
+                                                                      {"Pages", Key::Pages}};
+            const auto found = keys.find(m_token);
+            m_key = found == keys.end() ? Key::None : found->second;
         }
     }
 
@@ -415,17 +501,12 @@ private:
     {
         stopInflating();
         if (m_inObject)
-            m_pages.define(m_objectNumber, m_isPage);
+            m_pages.define(m_objectNumber, m_object);
         m_inObject = false;
         resetObjectFacts();
     }
 
-    void resetObjectFacts()
-    {
-        m_isPage = m_isObjectStream = m_flate = false;
-        m_filters = 0;
-        m_objectFirst = -1;
-    }
+    void resetObjectFacts() { m_object = ObjectFacts(); }
 
     void startObjectStreamEntry()
     {
@@ -444,7 +525,7 @@ private:
         }
         const qint64 offset = m_first < 0 ? -1 : m_entryStart - m_first;
         auto after = std::upper_bound(m_entries.begin(), m_entries.end(), std::make_pair(offset, LLONG_MAX));
-        m_pages.define(offset < 0 || after == m_entries.begin() ? -1 : std::prev(after)->second, m_isPage);
+        m_pages.define(offset < 0 || after == m_entries.begin() ? -1 : std::prev(after)->second, m_object);
         resetObjectFacts();
     }
 
@@ -453,13 +534,13 @@ private:
         m_depth = 0;
         m_endstream.reset();
         m_endobj.reset();
-        if (!m_inObject || !m_isObjectStream || !m_flate || m_inflateBudget <= 0)
+        if (!m_inObject || !m_object.objectStream || !m_object.flate || m_inflateBudget <= 0)
             return;
         m_zstream = z_stream{};
         if (inflateInit(&m_zstream) != Z_OK)
             return;
         m_inflating = true;
-        m_inner = std::make_unique<Lexer>(m_pages, m_inflateBudget, true, m_objectFirst);
+        m_inner = std::make_unique<Lexer>(m_pages, m_inflateBudget, true, m_object.first);
     }
 
     // Stream bytes up to and including "endstream" (or "endobj", when the stream lost its end).
@@ -539,11 +620,7 @@ private:
 
     bool m_inObject = false;
     qint64 m_objectNumber = 0;
-    bool m_isPage = false;
-    bool m_isObjectStream = false;
-    bool m_flate = false;
-    int m_filters = 0;
-    qint64 m_objectFirst = -1;
+    ObjectFacts m_object;
 
     KeywordMatcher m_endstream{"endstream"};
     KeywordMatcher m_endobj{"endobj"};
@@ -579,7 +656,7 @@ void PdfPageObjectScanner::feed(const char *data, qsizetype size)
 int PdfPageObjectScanner::finish()
 {
     m_scan->lexer.finish();
-    return int(std::min<qint64>(m_scan->pages.numbered + m_scan->pages.unnumbered, INT_MAX));
+    return int(std::min<qint64>(m_scan->pages.count(), INT_MAX));
 }
 
 int scanPdfPageObjects(const QByteArray &bytes)

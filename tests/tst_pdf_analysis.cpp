@@ -175,6 +175,10 @@ void TestPdfAnalysis::pageObjectScan_data()
         << "99999999999 0 obj" + page + " -1 0 obj" + page << 1;
     QTest::newRow("object stream that does not inflate")
         << "1 0 obj<</Type/ObjStm/Filter/FlateDecode>>stream\nxyz" + page + "endstream endobj" << 0;
+    const QByteArray tree =
+        "1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj 2 0 obj<</Type/Pages/Kids[3 0 R]>>endobj ";
+    QTest::newRow("a page outside the tree") << tree + "3 0 obj" + page + "endobj 4 0 obj" + page << 1;
+    QTest::newRow("a tree that reaches no page") << tree + "4 0 obj" + page << 1;
     QTest::newRow("deep nesting") << QByteArray(1 << 20, '<') + "1 0 obj" + page << 1;
 }
 

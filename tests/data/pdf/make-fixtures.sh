@@ -125,7 +125,8 @@ offset() { grep -abo "$1" "$2" | head -1 | cut -d: -f1; }
 head -c "$(offset '^trailer' five-pages.pdf)" five-pages.pdf >startxref-missing.pdf
 head -c "$(offset '^12 0 obj$' five-pages-object-streams.pdf)" five-pages-object-streams.pdf \
     >object-streams-xref-stream-missing.pdf
-# Three pages among the spellings a scan must tell apart: no cross-reference table, no trailer.
+# Three pages among the spellings a scan must tell apart, and one left outside the page tree: no
+# cross-reference table, no trailer.
 cat >page-object-variants.pdf <<'PDF'
 %PDF-1.4
 1 0 obj << /Type /Catalog /Pages 2 0 R /PageLabels << /Nums [0 << /S /D >>] >> >> endobj
@@ -144,4 +145,5 @@ endstream endobj
 8 0 obj << /Type /PageLabel /S /D >> endobj
 9 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >> endobj
 9 0 obj null endobj
+10 0 obj << /Type /Page /MediaBox [0 0 595 842] >> endobj
 PDF
