@@ -7,10 +7,11 @@
 
 // The last resort for a PDF that no reader opens: its page objects ("/Type /Page" dictionaries,
 // never "/Pages" nor a longer name) counted by reading the bytes once, front to back, with no
-// cross-reference table, trailer or page tree needed. An object number defined again later (an
-// incremental update) counts as its last definition says. Page objects inside Flate-compressed
-// object streams are counted too. The answer is an estimate: pages left in the file but no
-// longer in its page tree count as well. Memory and work are bounded whatever the bytes.
+// cross-reference table or trailer needed. An object number defined again later (an incremental
+// update) counts as its last definition says; page objects inside Flate-compressed object streams
+// count too. When the latest catalogue's page tree reaches some of them, only those count, so
+// pages an edit left behind do not; without a tree (cut off, say) every page object counts. The
+// answer is an estimate. Memory and work are bounded whatever the bytes.
 class PdfPageObjectScanner
 {
 public:
