@@ -28,7 +28,7 @@ const char pageTemplate[] =
     "class='brand'>Orvanta</div></body></html>";
 
 // Marks a page count estimated from a damaged file, explained once below the table.
-const QString kEstimateMark = QStringLiteral("*");
+constexpr QLatin1String kEstimateMark("*");
 
 QString estimateLegendHtml(const QuoteSnapshot &snapshot)
 {
@@ -55,7 +55,7 @@ QString rowsHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
         // Pages and copies are numbers in every row the window makes; escaping keeps an edited
         // cell from becoming markup all the same.
         rows += rowTemplate.arg(escaped(row.fileName), escaped(colorModeLabel(row.colorMode)),
-                                escaped(row.pagesText) + (row.pagesEstimated ? kEstimateMark : QString()),
+                                escaped(row.pagesText) + (row.pagesEstimated ? kEstimateMark : QLatin1String()),
                                 escaped(row.paperSize), escaped(row.copiesText),
                                 format.money(format.parse(row.unitPriceText)), escaped(binding),
                                 format.money(row.lineAmount));
