@@ -54,8 +54,8 @@ QString rowsHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
                                 format.money(bindingFeeFor(snapshot.profile, row.binding)));
         // Pages and copies are numbers in every row the window makes; escaping keeps an edited
         // cell from becoming markup all the same.
-        rows += rowTemplate.arg(escaped(row.fileName), escaped(colorModeLabel(row.colorMode)),
-                                escaped(row.pagesText) + (row.pagesEstimated ? kEstimateMark : QLatin1String()),
+        const QString pages = escaped(row.pagesText) + (row.pagesEstimated ? kEstimateMark : QLatin1String());
+        rows += rowTemplate.arg(escaped(row.fileName), escaped(colorModeLabel(row.colorMode)), pages,
                                 escaped(row.paperSize), escaped(row.copiesText),
                                 format.money(format.parse(row.unitPriceText)), escaped(binding),
                                 format.money(row.lineAmount));
