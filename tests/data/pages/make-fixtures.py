@@ -86,21 +86,17 @@ data[third] = bytes(b ^ 0x5A for b in data[third])
 # annotations.pdf: one page per annotation case, black text under each, every appearance drawn
 # by the file itself. Flags (/F): 4 prints, 0 does not, 6 is hidden, 36 prints but is not shown on screen.
 TEXT = b"BT /F1 11 Tf 72 760 Td 14 TL" + b" (Grey text under an annotation.) '" * 20 + b" ET"
-ANNOTS = [  # subtype, flags, rectangle, extra keys, appearance
+STAMP = ((300, 500, 520, 580), b"/Name /Approved",
+         b"0.85 0 0 RG 4 w 2 2 216 76 re S BT 0.85 0 0 rg /F1 30 Tf 20 26 Td (APPROVED) Tj ET", b"")
+FIELD = ((100, 600, 400, 640), b"/FT /Tx /V (Name) /MK << /BC [0 0 1] >> /T",
+         b"0 0 1 RG 2 w 1 1 298 38 re S BT 0 g /F1 14 Tf 8 14 Td (Name) Tj ET", b"")
+ANNOTS = [  # subtype, flags, rectangle, extra keys, appearance, its resources
     (b"/Highlight", 4, (70, 740, 330, 770), b"/C [1 1 0] /QuadPoints [70 770 330 770 70 740 330 740]",
      b"/GS0 gs 1 1 0 rg 0 0 260 30 re f", b"/ExtGState << /GS0 << /BM /Multiply >> >>"),
-    (b"/Stamp", 4, (300, 500, 520, 580), b"/Name /Approved",
-     b"0.85 0 0 RG 4 w 2 2 216 76 re S BT 0.85 0 0 rg /F1 30 Tf 20 26 Td (APPROVED) Tj ET", b""),
+    (b"/Stamp", 4, *STAMP),
     (b"/Ink", 4, (100, 300, 400, 450), b"/C [0 0.5 0.9] /InkList [[110 310 200 440 300 320 390 430]]",
      b"0 0.5 0.9 RG 4 w 1 J 10 10 m 100 140 l 200 20 l 290 130 l S", b""),
-    (b"/Widget", 0, (100, 600, 400, 640), b"/FT /Tx /T (off) /V (Name) /MK << /BC [0 0 1] >>",
-     b"0 0 1 RG 2 w 1 1 298 38 re S BT 0 g /F1 14 Tf 8 14 Td (Name) Tj ET", b""),
-    (b"/Widget", 4, (100, 600, 400, 640), b"/FT /Tx /T (on) /V (Name) /MK << /BC [0 0 1] >>",
-     b"0 0 1 RG 2 w 1 1 298 38 re S BT 0 g /F1 14 Tf 8 14 Td (Name) Tj ET", b""),
-    (b"/Stamp", 6, (300, 500, 520, 580), b"/Name /Approved",
-     b"0.85 0 0 RG 4 w 2 2 216 76 re S BT 0.85 0 0 rg /F1 30 Tf 20 26 Td (APPROVED) Tj ET", b""),
-    (b"/Stamp", 36, (300, 500, 520, 580), b"/Name /Approved",
-     b"0.85 0 0 RG 4 w 2 2 216 76 re S BT 0.85 0 0 rg /F1 30 Tf 20 26 Td (APPROVED) Tj ET", b""),
+    (b"/Widget", 0, *FIELD), (b"/Widget", 4, *FIELD), (b"/Stamp", 6, *STAMP), (b"/Stamp", 36, *STAMP),
 ]
 
 
@@ -115,6 +111,7 @@ for subtype, flags, rect, extra, drawing, resources in ANNOTS:
     pages.append(n)
     if subtype == b"/Widget":
         fields.append(n + 2)
+        extra += b" (field %d)" % flags
     objects += [
         b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595.28 841.89] /Contents %d 0 R "
         b"/Resources << /Font << /F1 3 0 R >> >> /Annots [%d 0 R] >>" % (n + 1, n + 2),
