@@ -34,6 +34,7 @@ DocumentInfo analyzeDocument(const QString &path)
         info.pageCount = facts.pageCount;
         info.paperSize = facts.paperSize;
         info.countFromFallbackReader = facts.fromFallbackReader;
+        info.pageCountEstimated = facts.pageCountEstimated;
         break;
     }
     case DocumentContent::ZipPackage:

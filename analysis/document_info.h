@@ -14,6 +14,7 @@ struct DocumentInfo
     int pageCount = 0;
     QString paperSize; // paperSizeLabel() text, empty when unknown
     bool countFromFallbackReader = false; // qpdf could not open the PDF; Qt PDF counted it
+    bool pageCountEstimated = false;      // no reader opened the PDF; its page objects were counted
 };
 
 // Fills path, name and type from the file information, leaving the findings empty.

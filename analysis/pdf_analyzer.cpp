@@ -2,6 +2,7 @@
 
 #include "analysis/paper_size.h"
 #include "analysis/pdf_fallback_reader.h"
+#include "analysis/pdf_page_object_scan.h"
 #include "analysis/pdf_page_tree.h"
 #include "analysis/qpdf_document.h"
 
@@ -58,6 +59,11 @@ PdfFacts readPdf(const QString &path, bool measureFirstPage)
     result.pageCount = fallback.pageCount;
     result.paperSize = measureFirstPage ? fallback.paperSize : QString();
     result.fromFallbackReader = fallback.pageCount > 0;
+    if (result.pageCount < 1) {
+        // Better a count flagged as an estimate than 0 for a file nobody opens.
+        result.pageCount = estimatePdfPageCount(path);
+        result.pageCountEstimated = result.pageCount > 0;
+    }
     return result;
 }
 

@@ -10,11 +10,13 @@ struct PdfFacts
     QString paperSize;
     bool unreadable = false;         // qpdf could not open the file
     bool fromFallbackReader = false; // and the second engine gave the answers
+    bool pageCountEstimated = false; // neither engine read it; its page objects were counted
 };
 
 // Every function here opens the file through qpdf under one process-wide lock; a file qpdf
 // cannot open goes to the second engine (pdf_fallback_reader.h). What neither reads, damaged or
-// password-protected, gives 0 pages and an empty size. Neither engine prints anything.
+// password-protected, gives the number of its page objects as an estimate
+// (pdf_page_object_scan.h) and an empty size. Neither engine prints anything.
 int pdfPageCount(const QString &path);
 // Paper-size text of the first page (its media box with the page rotation applied).
 QString pdfPaperSize(const QString &path);

@@ -3,10 +3,13 @@
 #include "analysis/page_color.h"
 #include "analysis/paper_size.h"
 #include "analysis/pdf_page_sizes.h"
+#include "analysis/pdf_printed_copy.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPdfDocument>
+#include <QTemporaryFile>
 
 #include <cmath>
 
@@ -42,10 +45,14 @@ bool cancelledNow(const std::atomic_bool *cancelled)
 QList<PdfPageFacts> pdfPageFacts(const QString &path, const std::atomic_bool *cancelled)
 {
     const QStringList sizes = pdfPageSizes(path, cancelled);
-    QPdfDocument document;
     // A FIFO or device would block the reader.
-    if (cancelledNow(cancelled) || !QFileInfo(path).isFile() ||
-        document.load(path) != QPdfDocument::Error::None)
+    if (cancelledNow(cancelled) || !QFileInfo(path).isFile())
+        return {};
+    // The renderer leaves annotations out; what a print shows of them is merged into the pages.
+    QTemporaryFile printed(QDir::tempPath() + QStringLiteral("/orvanta-printed-XXXXXX.pdf"));
+    QPdfDocument document;
+    if (document.load(writePrintedCopy(path, printed) ? printed.fileName() : path) !=
+        QPdfDocument::Error::None)
         return {};
     const int pages = document.pageCount();
     // Both engines read the same page tree unless qpdf refused it; then the renderer's pages count.

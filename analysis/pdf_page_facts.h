@@ -16,8 +16,8 @@ struct PdfPageFacts
 
 // Every page in page order: its size from its own boxes and rotation (qpdf; the renderer's
 // reading when qpdf cannot open the file or refuses its page tree) and its colour from a small
-// render by Qt PDF, one page at a time. Empty when the renderer cannot open the file (colour
-// unknown) or once cancelled becomes true.
+// render by Qt PDF, one page at a time, with the annotations a print shows (pdf_printed_copy.h).
+// Empty when the renderer cannot open the file (colour unknown) or once cancelled becomes true.
 QList<PdfPageFacts> pdfPageFacts(const QString &path, const std::atomic_bool *cancelled = nullptr);
 
 // The same, counted by size and colour.

@@ -132,8 +132,10 @@ void MainWindow::writeAnalysisResult(int row, const DocumentInfo &info)
         const int count = std::max(info.pageCount, 0);
         pages->setText(pagesCellText(info));
         pages->setData(SortKeyRole, count);
+        pages->setData(PageCountEstimatedRole, info.pageCountEstimated);
         pages->setForeground(QColor(detected ? QStringLiteral("#202938") : QStringLiteral("#D78624")));
-        pages->setToolTip(!detected                      ? tr("未能识别文件页数")
+        pages->setToolTip(!detected ? tr("未能识别文件页数")
+                          : info.pageCountEstimated ? tr("页数为估计值：文件已损坏，按其中的页面对象计数")
                           : info.countFromFallbackReader ? tr("页数由备用 PDF 阅读器识别，不可手动修改")
                                                          : tr("文件识别页数，不可手动修改"));
     }

@@ -29,8 +29,10 @@ QuoteSnapshot MainWindow::quoteSnapshot() const
         line.unitPriceText = cellText(row, UnitPriceColumn);
         line.binding = rowBinding(row);
         // The same inputs the bottom bar prices with, so that exports and window agree.
-        if (const QTableWidgetItem *pages = documentTable->item(row, PagesColumn))
+        if (const QTableWidgetItem *pages = documentTable->item(row, PagesColumn)) {
             line.pageDetails = pages->data(PageDetailsRole).value<PageDetails>();
+            line.pagesEstimated = pages->data(PageCountEstimatedRole).toBool();
+        }
         const QTableWidgetItem *price = documentTable->item(row, UnitPriceColumn);
         line.unitPriceTyped = price && price->text() != price->data(PageByPagePriceRole).toString();
         line.lineAmount = quoteRowAmount(line, activeProfile, snapshot.duplex, format);

@@ -31,7 +31,8 @@ QByteArray documentFields(const DocumentInfo &info)
     return "{\"filePath\":" + jsonString(info.filePath) + ",\"fileName\":" + jsonString(info.fileName) +
            ",\"fileType\":" + jsonString(info.fileType) +
            ",\"pageCount\":" + QByteArray::number(info.pageCount) +
-           ",\"paperSize\":" + jsonString(info.paperSize);
+           ",\"paperSize\":" + jsonString(info.paperSize) +
+           (info.pageCountEstimated ? ",\"pageCountEstimated\":true" : "");
 }
 
 } // namespace

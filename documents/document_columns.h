@@ -13,7 +13,8 @@ enum DocumentRole
     AnalysingRole = Qt::UserRole + 5,   // pages item: true while the analysis runs (spinner shown)
     PageDetailsRole = Qt::UserRole + 6, // pages item: PageDetails once the page-detail pass is done
     PageByPagePriceRole =
-        Qt::UserRole + 7 // unit-price item: the page-by-page text written; other text was typed
+        Qt::UserRole + 7, // unit-price item: the page-by-page text written; other text was typed
+    PageCountEstimatedRole = Qt::UserRole + 8 // pages item: true when the count is an estimate
 };
 
 enum DocumentColumn

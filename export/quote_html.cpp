@@ -112,6 +112,20 @@ int nameColumnUnits(const QList<QStringList> &cells, const QStringList &header, 
     return tableUnits - others - cellPaddingUnits;
 }
 
+// Marks a page count estimated from a damaged file, explained once below the table.
+constexpr QLatin1String kEstimateMark("*");
+
+QString estimateLegendHtml(const QuoteSnapshot &snapshot)
+{
+    for (const QuoteRow &row : snapshot.rows) {
+        if (row.pagesEstimated)
+            return QStringLiteral("<p class='meta'>%1 %2</p>")
+                .arg(kEstimateMark, escaped(QCoreApplication::translate(
+                                        "MainWindow", "页数为估计值：文件已损坏，按其中的页面对象计数")));
+    }
+    return {};
+}
+
 QString rowsHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
 {
     const QString bindingTemplate = QCoreApplication::translate("MainWindow", "%1（%2/份）");
@@ -121,7 +135,8 @@ QString rowsHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
         const QString binding =
             bindingTemplate.arg(bindingLabel(row.binding, snapshot.customBindingMethods),
                                 format.money(bindingFeeFor(snapshot.profile, row.binding)));
-        cells.append({row.fileName, colorModeLabel(row.colorMode), row.pagesText, row.paperSize,
+        const QString pages = row.pagesText + (row.pagesEstimated ? kEstimateMark : QLatin1String());
+        cells.append({row.fileName, colorModeLabel(row.colorMode), pages, row.paperSize,
                       row.copiesText, format.money(format.parse(row.unitPriceText)), binding,
                       format.money(row.lineAmount)});
     }
@@ -275,5 +290,6 @@ QString buildQuoteHtml(const QuoteSnapshot &snapshot)
     return QString::fromUtf8(pageTemplate)
         .arg(direction, QCoreApplication::translate("MainWindow", "文档打印报价单"),
              partiesHtml(snapshot.profile), metaHtml(snapshot, format), headerHtml(),
-             rowsHtml(snapshot, format), summaryHtml(snapshot, format), closingHtml(snapshot.profile));
+             rowsHtml(snapshot, format), summaryHtml(snapshot, format),
+             estimateLegendHtml(snapshot) + closingHtml(snapshot.profile));
 }

@@ -43,6 +43,7 @@ QuoteRow quoteRowForDocument(const DocumentInfo &info, const QuoteChoices &choic
     row.unitPriceText = format.plain(pagePriceFor(profile, info.paperSize, choices.colorMode));
     row.binding = choices.binding;
     row.pageDetails = details;
+    row.pagesEstimated = info.pageCountEstimated;
     if (pricedPageByPage(quoteRowInputs(row), profile))
         row.unitPriceText = pageByPageUnitPriceText(profile, row.colorMode, details);
     row.lineAmount = quoteRowAmount(row, profile, duplex, format);

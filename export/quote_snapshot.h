@@ -21,6 +21,7 @@ struct QuoteRow
     double lineAmount = 0;
     PageDetails pageDetails = {}; // empty until the page-detail pass has measured the document
     bool unitPriceTyped = false;
+    bool pagesEstimated = false; // counted from a damaged file's page objects
 };
 
 // Everything a quotation or workbook is built from, taken at the moment of export so that the

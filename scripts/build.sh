@@ -16,7 +16,7 @@ runtime_packages=(
 )
 # Independent tools the tests compare against, build fixtures with or check the package with.
 test_packages=(qpdf poppler-utils zip python3 python3-olefile libreoffice-writer-nogui imagemagick libimage-exiftool-perl
-  python3-openpyxl unzip libreoffice-calc-nogui ghostscript python3-reportlab
+  python3-openpyxl unzip libreoffice-calc-nogui ghostscript python3-reportlab mupdf-tools
   dpkg-dev file help2man lintian desktop-file-utils appstream)
 
 install_missing() {

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "export/quote_html.h"
 #include "export/quote_snapshot.h"
 #include "pricing/regional_format.h"
 #include "storage/price_database.h"
@@ -107,6 +108,12 @@ void QuoteExportTest::windowAndCommandQuoteTheSame()
     QCOMPARE(totals[QLatin1String("itemsSubtotal")].toDouble(), expected.itemsSubtotal);
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("amountValue"))->text(),
              MoneyFormat(snapshot.profile).money(totals[QLatin1String("grandTotal")].toDouble()));
+    // The truncated file's pages are counted from its page objects: marked, and explained once.
+    const QString html = buildQuoteHtml(snapshot);
+    QCOMPARE(html.count(QStringLiteral("<td>5*</td>")), 1);
+    QCOMPARE(html.count(
+                 QCoreApplication::translate("MainWindow", "页数为估计值：文件已损坏，按其中的页面对象计数")),
+             1);
 
     // Exported through the menu, as a user would; a folder that does not exist is a warning, not a success.
     auto *exportPdf = window.findChild<QAction *>(QStringLiteral("exportPdfAction"));

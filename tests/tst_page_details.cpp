@@ -57,6 +57,9 @@ void TestPageDetails::documents_data()
     QTest::addColumn<QString>("sizes"); // pagesPerSizeText(), empty without page details
     const QString a3 = QString::fromUtf8("A3 横向 1");
     QTest::newRow("whole document") << "pages/classification.pdf" << 6 << "A4 12, " + a3 + ", A5 1";
+    // Highlight, stamp, ink, printing field and a stamp not shown on screen print in colour; a
+    // field that does not print and a hidden stamp do not.
+    QTest::newRow("annotations as printed") << "pages/annotations.pdf" << 5 << "A4 7";
     QTest::newRow("TIFF: colour, sepia, colour page") << "pages/three-pages.tif" << 2 << "A5 3";
     QTest::newRow("DOC counted by rendering") << "doc/a3-landscape-1-page.doc" << 0 << a3;
     QTest::newRow("DOC with a stored count") << "doc/a4-portrait-3-pages.doc" << 0 << "";

@@ -1,4 +1,5 @@
 #include "analysis/pdf_analyzer.h"
+#include "analysis/pdf_page_object_scan.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +49,10 @@ class TestPdfAnalysis : public QObject
 private Q_SLOTS:
     void fixtures_data();
     void fixtures();
+    void estimates_data();
+    void estimates();
+    void pageObjectScan_data();
+    void pageObjectScan();
     void unreadablePaths();
 
 private:
@@ -83,7 +88,6 @@ void TestPdfAnalysis::fixtures_data()
     QTest::newRow("box 63 levels up") << "mediabox-63-levels-up.pdf" << 1 << "A4";
     QTest::newRow("box 64 levels up") << "mediabox-64-levels-up.pdf" << 1 << "";
     QTest::newRow("warnings only: no xref") << "warnings-only-no-xref.pdf" << 1 << "A4";
-    QTest::newRow("user password") << "encrypted-user-password.pdf" << 0 << "";
     QTest::newRow("owner password only") << "encrypted-owner-password-only.pdf" << 2 << "A4";
     // Files over 16 MiB are read by qpdf from the file rather than from memory.
     const QString padded = m_dir.filePath(QStringLiteral("padded.pdf"));
@@ -96,7 +100,6 @@ void TestPdfAnalysis::fixtures_data()
     QTest::newRow("kids loop back to the root") << "kids-loop-to-root.pdf" << 1 << QStringLiteral("A3");
     QTest::newRow("kids not dictionaries") << "kids-not-dictionaries.pdf" << 3 << "A4";
     QTest::newRow("catalog without pages") << "catalog-without-pages.pdf" << 0 << "";
-    QTest::newRow("truncated") << "truncated.pdf" << 0 << "";
     QTest::newRow("not a PDF") << "not-a-pdf.pdf" << 0 << "";
 }
 
@@ -116,6 +119,79 @@ void TestPdfAnalysis::fixtures()
         QCOMPARE(facts.paperSize, size);
     });
     QCOMPARE(output, QByteArray());
+}
+
+// What no reader opens: its page objects counted, flagged as an estimate; mutool counts the same.
+void TestPdfAnalysis::estimates_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<bool>("estimated");
+    QTest::newRow("xref table and trailer missing") << "xref-table-missing.pdf" << 5 << true;
+    QTest::newRow("startxref and trailer missing") << "startxref-missing.pdf" << 5 << true;
+    QTest::newRow("truncated in a stream") << "truncated.pdf" << 5 << true;
+    QTest::newRow("pages in object streams, xref stream missing")
+        << "object-streams-xref-stream-missing.pdf" << 5 << true;
+    QTest::newRow("spellings of page objects") << "page-object-variants.pdf" << 3 << true;
+    QTest::newRow("user password: the page object is plain") << "encrypted-user-password.pdf" << 1 << true;
+    QTest::newRow("no page object stays 0") << "catalog-without-pages.pdf" << 0 << false;
+    QTest::newRow("not a PDF") << "not-a-pdf.pdf" << 0 << false;
+    QTest::newRow("readable: counted, not estimated") << "five-pages.pdf" << 5 << false;
+}
+
+void TestPdfAnalysis::estimates()
+{
+    QFETCH(QString, file);
+    QFETCH(int, pages);
+    QFETCH(bool, estimated);
+    const PdfFacts facts = pdfAnalyze(fixture(file));
+    QCOMPARE(facts.pageCount, pages);
+    QCOMPARE(facts.pageCountEstimated, estimated);
+    QCOMPARE(pdfPageCount(fixture(file)), pages);
+}
+
+void TestPdfAnalysis::pageObjectScan_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("pages");
+    const QByteArray page = "<</Type/Page>>";
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("no spaces, CR line ends") << "1 0 obj\r" + page + "\rendobj" << 1;
+    QTest::newRow("/Pages and /PageLabel")
+        << QByteArray("1 0 obj<</Type/Pages>>endobj 2 0 obj<</Type /PageLabel>>endobj") << 0;
+    QTest::newRow("comment between key and value") << QByteArray("1 0 obj<</Type%/Pages\n/Page>>endobj") << 1;
+    QTest::newRow("escaped names") << QByteArray(
+                                          "1 0 obj<</Type/Pa#67e>>endobj 2 0 obj<</Type/Page#73>>endobj")
+                                   << 1;
+    QTest::newRow("in a string, a stream, a nested dictionary")
+        << QByteArray("1 0 obj<</T(\\)/Type/Page)/A<</Type/Page>>>>stream\n/Type/Page\nendstream endobj")
+        << 0;
+    QTest::newRow("outside any object") << QByteArray("trailer") + page << 0;
+    QTest::newRow("redefined as no page") << "1 0 obj" + page + "endobj 1 0 obj null endobj" << 0;
+    QTest::newRow("redefined as a page") << "1 0 obj null endobj 1 0 obj" + page + "endobj" << 1;
+    QTest::newRow("stream without endstream") << "1 0 obj<<>>stream\n" + page + "endobj 2 0 obj" + page << 1;
+    QTest::newRow("unterminated string") << "1 0 obj" + page + "endobj 2 0 obj<</T(x 3 0 obj" + page << 1;
+    QTest::newRow("huge object number counts, a negative one starts none")
+        << "99999999999 0 obj" + page + " -1 0 obj" + page << 1;
+    QTest::newRow("object stream that does not inflate")
+        << "1 0 obj<</Type/ObjStm/Filter/FlateDecode>>stream\nxyz" + page + "endstream endobj" << 0;
+    const QByteArray tree =
+        "1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj 2 0 obj<</Type/Pages/Kids[3 0 R]>>endobj ";
+    QTest::newRow("a page outside the tree") << tree + "3 0 obj" + page + "endobj 4 0 obj" + page << 1;
+    QTest::newRow("a tree that reaches no page") << tree + "4 0 obj" + page << 1;
+    QTest::newRow("deep nesting") << QByteArray(1 << 20, '<') + "1 0 obj" + page << 1;
+}
+
+void TestPdfAnalysis::pageObjectScan()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, pages);
+    QCOMPARE(scanPdfPageObjects(bytes), pages);
+    // The pieces a file arrives in change nothing.
+    PdfPageObjectScanner scanner;
+    for (qsizetype i = 0; i < bytes.size(); i += 7)
+        scanner.feed(bytes.constData() + i, std::min<qsizetype>(7, bytes.size() - i));
+    QCOMPARE(scanner.finish(), pages);
 }
 
 void TestPdfAnalysis::unreadablePaths()

@@ -699,6 +699,10 @@ Seiten je Format: %3</translation>
         <source>按页计价：每页平均单价，双击可修改</source>
         <translation>Seitenweise berechnet: Durchschnittspreis pro Seite; Doppelklick zum Ändern</translation>
     </message>
+    <message>
+        <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
+        <translation>Geschätzte Seitenzahl: Die Datei ist beschädigt, daher wurden ihre Seitenobjekte gezählt</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

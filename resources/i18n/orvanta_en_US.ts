@@ -699,6 +699,10 @@ Pages per size: %3</translation>
         <source>按页计价：每页平均单价，双击可修改</source>
         <translation>Priced page by page: average price per page; double-click to change</translation>
     </message>
+    <message>
+        <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
+        <translation>Estimated page count: the file is damaged, so its page objects were counted</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

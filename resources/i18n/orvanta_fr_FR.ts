@@ -699,6 +699,10 @@ Pages par format : %3</translation>
         <source>按页计价：每页平均单价，双击可修改</source>
         <translation>Prix page par page : prix moyen par page ; double-cliquez pour modifier</translation>
     </message>
+    <message>
+        <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
+        <translation>Nombre de pages estimé&#xa0;: le fichier est endommagé, ses objets page ont donc été comptés</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

@@ -688,6 +688,10 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
         <source>按页计价：每页平均单价，双击可修改</source>
         <translation>ページ単位で計算：1 ページあたりの平均単価（ダブルクリックで変更）</translation>
     </message>
+    <message>
+        <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
+        <translation>推定ページ数：ファイルが破損しているため、ページオブジェクトを数えました</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

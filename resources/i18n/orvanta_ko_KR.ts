@@ -688,6 +688,10 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
         <source>按页计价：每页平均单价，双击可修改</source>
         <translation>페이지별 계산: 페이지당 평균 단가(더블클릭하여 수정)</translation>
     </message>
+    <message>
+        <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
+        <translation>추정 페이지 수: 파일이 손상되어 페이지 개체 수를 세었습니다</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

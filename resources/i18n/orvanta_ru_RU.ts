@@ -710,6 +710,10 @@ PDF и DOCX по-прежнему обрабатываются как обычн
         <source>按页计价：每页平均单价，双击可修改</source>
         <translation>Цена по страницам: средняя цена страницы; дважды щёлкните, чтобы изменить</translation>
     </message>
+    <message>
+        <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
+        <translation>Оценка числа страниц: файл повреждён, поэтому подсчитаны его объекты страниц</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

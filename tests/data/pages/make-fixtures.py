@@ -82,3 +82,54 @@ data = bytearray((HERE / "classification.pdf").read_bytes())
 third = slice(len(data) // 3, len(data) * 2 // 3, 97)
 data[third] = bytes(b ^ 0x5A for b in data[third])
 (HERE / "scrambled.pdf").write_bytes(data)
+
+# annotations.pdf: one page per annotation case, black text under each, every appearance drawn
+# by the file itself. Flags (/F): 4 prints, 0 does not, 6 is hidden, 36 prints but is not shown on screen.
+TEXT = b"BT /F1 11 Tf 72 760 Td 14 TL" + b" (Grey text under an annotation.) '" * 20 + b" ET"
+STAMP = ((300, 500, 520, 580), b"/Name /Approved",
+         b"0.85 0 0 RG 4 w 2 2 216 76 re S BT 0.85 0 0 rg /F1 30 Tf 20 26 Td (APPROVED) Tj ET", b"")
+FIELD = ((100, 600, 400, 640), b"/FT /Tx /V (Name) /MK << /BC [0 0 1] >> /T",
+         b"0 0 1 RG 2 w 1 1 298 38 re S BT 0 g /F1 14 Tf 8 14 Td (Name) Tj ET", b"")
+ANNOTS = [  # subtype, flags, rectangle, extra keys, appearance, its resources
+    (b"/Highlight", 4, (70, 740, 330, 770), b"/C [1 1 0] /QuadPoints [70 770 330 770 70 740 330 740]",
+     b"/GS0 gs 1 1 0 rg 0 0 260 30 re f", b"/ExtGState << /GS0 << /BM /Multiply >> >>"),
+    (b"/Stamp", 4, *STAMP),
+    (b"/Ink", 4, (100, 300, 400, 450), b"/C [0 0.5 0.9] /InkList [[110 310 200 440 300 320 390 430]]",
+     b"0 0.5 0.9 RG 4 w 1 J 10 10 m 100 140 l 200 20 l 290 130 l S", b""),
+    (b"/Widget", 0, *FIELD), (b"/Widget", 4, *FIELD), (b"/Stamp", 6, *STAMP), (b"/Stamp", 36, *STAMP),
+]
+
+
+def stream(extra, data):
+    return b"<< %s /Length %d >>\nstream\n%s\nendstream" % (extra, len(data), data)
+
+
+pages, fields, objects = [], [], [None, None, b"<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"]
+for subtype, flags, rect, extra, drawing, resources in ANNOTS:
+    n = len(objects) + 1  # page n, contents n + 1, annotation n + 2, appearance n + 3
+    box = b"[%d %d %d %d]" % rect
+    pages.append(n)
+    if subtype == b"/Widget":
+        fields.append(n + 2)
+        extra += b" (field %d)" % flags
+    objects += [
+        b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595.28 841.89] /Contents %d 0 R "
+        b"/Resources << /Font << /F1 3 0 R >> >> /Annots [%d 0 R] >>" % (n + 1, n + 2),
+        stream(b"", TEXT),
+        b"<< /Type /Annot /Subtype %s /Rect %s /F %d %s /P %d 0 R /AP << /N %d 0 R >> >>"
+        % (subtype, box, flags, extra, n, n + 3),
+        stream(b"/Type /XObject /Subtype /Form /BBox [0 0 %d %d] /Matrix [1 0 0 1 0 0] /Resources "
+               b"<< /Font << /F1 3 0 R >> %s >>" % (rect[2] - rect[0], rect[3] - rect[1], resources), drawing),
+    ]
+objects[0] = b"<< /Type /Catalog /Pages 2 0 R /AcroForm << /Fields [%s] /DA (/Helv 0 Tf 0 g) >> >>" % (
+    b" ".join(b"%d 0 R" % f for f in fields))
+objects[1] = b"<< /Type /Pages /Count %d /Kids [%s] >>" % (len(pages), b" ".join(b"%d 0 R" % p for p in pages))
+pdf, offsets = bytearray(b"%PDF-1.7\n"), []
+for number, body in enumerate(objects, 1):
+    offsets.append(len(pdf))
+    pdf += b"%d 0 obj\n%s\nendobj\n" % (number, body)
+xref = len(pdf)
+pdf += b"xref\n0 %d\n0000000000 65535 f \n" % (len(objects) + 1)
+pdf += b"".join(b"%010d 00000 n \n" % offset for offset in offsets)
+pdf += b"trailer\n<< /Size %d /Root 1 0 R >>\nstartxref\n%d\n%%%%EOF\n" % (len(objects) + 1, xref)
+(HERE / "annotations.pdf").write_bytes(pdf)

@@ -117,3 +117,33 @@ pdf_text "$CATALOG" "<< /Type /Pages /Kids [3 0 R 7 (text)] /Count 3 >>" \
     "<< /Type /Page /Parent 2 0 R /MediaBox $A4 >>" >kids-not-dictionaries.pdf
 pdf_text "<< /Type /Catalog >>" >catalog-without-pages.pdf
 printf 'This is plain text, not a PDF.\n' >not-a-pdf.pdf
+
+# Damaged beyond what qpdf and Qt PDF open: only the page objects can still be counted.
+offset() { grep -abo "$1" "$2" | head -1 | cut -d: -f1; }
+{ head -c "$(offset '^xref$' five-pages.pdf)" five-pages.pdf
+    tail -c +"$(($(offset '^startxref$' five-pages.pdf) + 1))" five-pages.pdf; } >xref-table-missing.pdf
+head -c "$(offset '^trailer' five-pages.pdf)" five-pages.pdf >startxref-missing.pdf
+head -c "$(offset '^12 0 obj$' five-pages-object-streams.pdf)" five-pages-object-streams.pdf \
+    >object-streams-xref-stream-missing.pdf
+# Three pages among the spellings a scan must tell apart, and one left outside the page tree: no
+# cross-reference table, no trailer.
+cat >page-object-variants.pdf <<'PDF'
+%PDF-1.4
+1 0 obj << /Type /Catalog /Pages 2 0 R /PageLabels << /Nums [0 << /S /D >>] >> >> endobj
+2 0 obj << /Type/Pages/Kids[3 0 R 4 0 R 5 0 R]/Count 3 >> endobj
+3 0 obj <</Type/Page/Parent 2 0 R/MediaBox[0 0 595 842]>> endobj
+4 0 obj << /Type % a comment /Pages
+/Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 6 0 R >> endobj
+5 0 obj
+<<
+/Type
+/Pa#67e /Parent 2 0 R /MediaBox [0 0 595 842] /Annots [7 0 R] >>endobj
+6 0 obj << /Length 44 >> stream
+BT (/Type /Page) Tj ET % /Type /Page <</Type
+endstream endobj
+7 0 obj << /Type /Annot /Subtype /Text /P 5 0 R /Rect [0 0 10 10] /Contents (\) /Type /Page) >> endobj
+8 0 obj << /Type /PageLabel /S /D >> endobj
+9 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >> endobj
+9 0 obj null endobj
+10 0 obj << /Type /Page /MediaBox [0 0 595 842] >> endobj
+PDF
