@@ -5,6 +5,7 @@
 #include "support/gui_test_support.h"
 #include "support/sqlite_test_connection.h"
 #include "support/test_environment.h"
+#include "support/test_files.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -33,7 +34,6 @@ private Q_SLOTS:
     void entriesFollowTheClickedRowAndSelection();
     void batchEntriesChangeEverySelectedRow();
     void movedRowsKeepTheirChoicesSpinnerAndResult();
-    void desktopFailuresAreReported();
 
 private:
     // Picks an entry through the keyboard, opening submenus on the way; an empty path records the
@@ -104,9 +104,7 @@ void ContextMenuTest::initTestCase()
     PriceProfile german; // prices are typed and shown with a decimal comma
     german.localeName = QStringLiteral("de_DE");
     german.currencyCode = QStringLiteral("EUR");
-    SqliteTestConnection connection;
-    QVERIFY(openPriceDatabase(connection.database(), defaultPriceDatabasePath()).ok());
-    QVERIFY(savePriceProfiles(connection.database(), {{QStringLiteral("通用"), german}}, german).ok());
+    storeTestProfiles({{QStringLiteral("通用"), german}});
     for (int i = 0; i < 4; ++i)
         writeTestPage(m_paths.emplace_back(m_dir.filePath(QStringLiteral("page%1.png").arg(i))), 2480, 3508);
     connect(&m_timer, &QTimer::timeout, this, [this] {
@@ -191,13 +189,9 @@ void ContextMenuTest::batchEntriesChangeEverySelectedRow()
 void ContextMenuTest::movedRowsKeepTheirChoicesSpinnerAndResult()
 {
     const QString renderer = m_dir.filePath(QStringLiteral("bin/soffice"));
-    QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("bin"))));
-    QFile script(renderer);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(
-        QStringLiteral("#!/bin/sh\nwhile [ ! -e '%1.go' ]; do sleep 0.05; done\n").arg(renderer).toUtf8());
-    script.close();
-    QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+    const QString waiting = QStringLiteral("#!/bin/sh\nwhile [ ! -e '%1.go' ]; do sleep 0.05; done\n");
+    QVERIFY(QFile::setPermissions(writeFile(renderer, waiting.arg(renderer).toUtf8()),
+                                  QFile::ReadOwner | QFile::ExeOwner));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(m_dir.filePath(QStringLiteral("bin:"))) + path);
     const QString legacy = m_dir.filePath(QStringLiteral("legacy.doc"));
@@ -220,34 +214,6 @@ void ContextMenuTest::movedRowsKeepTheirChoicesSpinnerAndResult()
     QVERIFY(!m_table->item(0, PagesColumn)->data(AnalysingRole).toBool());
     QCOMPARE(m_window->cellText(0, SizeColumn), QStringLiteral("未知"));
     QCOMPARE(m_window->rowColorMode(4), QStringLiteral("blackWhite"));
-}
-
-void ContextMenuTest::desktopFailuresAreReported()
-{
-    pick({"打开文件"}); // offscreen, no default application opens anything
-    answer();
-    rightClick(1);
-    QCOMPARE(m_messages, QStringList("无法打开文件|无法使用电脑默认软件打开该文件：\n" + m_paths.at(1)));
-    // Show in folder: the file manager, else the folder itself, else a warning.
-    for (int answers : {0b11, 0b01, 0b00}) {
-        QStringList calls;
-        m_window->setDesktopLauncher({[&](const QString &file) {
-                                          calls << file;
-                                          return answers > 1;
-                                      },
-                                      [&](const QUrl &url) {
-                                          calls << url.toLocalFile();
-                                          return answers > 0;
-                                      }});
-        pick({"打开文件所在位置"});
-        if (answers == 0)
-            answer();
-        rightClick(1);
-        QStringList expected = {m_paths.at(1), m_dir.path()};
-        QCOMPARE(calls, expected.mid(0, answers > 1 ? 1 : 2));
-    }
-    QCOMPARE(m_messages.last(), "无法定位文件|无法打开文件所在位置：\n" + m_paths.at(1));
-    QCOMPARE(m_messages.size(), 2);
 }
 
 QTEST_MAIN(ContextMenuTest)

@@ -4,12 +4,11 @@
 #include "documents/document_columns.h"
 #include "support/gui_test_support.h"
 #include "support/test_environment.h"
+#include "support/test_files.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QItemSelectionModel>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QMimeData>
 #include <QProcess>
@@ -32,20 +31,10 @@ class MainWindowTest : public QObject
         writeTestPage(path(name), width, height);
         return path(name);
     }
-    QString file(const QString &name, const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(path(name)).absolutePath());
-        QFile out(path(name));
-        return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() ? path(name) : QString();
-    }
     QString status(WindowHarness &ui) { return ui.window().statusBar()->currentMessage(); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QApplication::setStyle(QStringLiteral("Fusion"));
-        applyApplicationStyle(*qApp);
-    }
+    void initTestCase() { useTestStyle(); }
     void init() { isolateTestEnvironment(QStringLiteral("tst_gui_main_window")); }
 
     // A dropped folder becomes priced rows (nested files, odd names, no hidden files), and the top
@@ -107,7 +96,7 @@ private Q_SLOTS:
         page(QStringLiteral("mixed/one.png"), 100, 100);
         QDir().mkpath(path(QStringLiteral("mixed/empty")));
         for (const char *name : {"mixed/notes.txt", "mixed/README", "mixed/report.PDF"})
-            file(QLatin1String(name), "not a document");
+            writeFile(path(QLatin1String(name)), "not a document");
         WindowHarness ui;
         const QStringList drops = {
             "mixed,mixed/one.png|导入了 2 个文件，2 个不支持的文件未导入|文档页数识别完成",
@@ -140,23 +129,6 @@ private Q_SLOTS:
         QCOMPARE(ui.boxTexts, QStringList());
     }
 
-    // Without a word processor a DOC that stores no page count shows 0 pages, and the notice that
-    // says how to count it comes once per run, not once per drop.
-    void missingWordProcessorIsExplainedOnce()
-    {
-        const QByteArray searchPath = qgetenv("PATH");
-        qputenv("PATH", m_dir.path().toUtf8());
-        const QString doc = QStringLiteral(ORVANTA_TEST_DATA_DIR "/doc/a3-landscape-1-page.doc");
-        WindowHarness ui;
-        QVERIFY(ui.add({doc}));
-        QVERIFY(QFile::copy(doc, path(QStringLiteral("second.doc"))));
-        QVERIFY(ui.add({path(QStringLiteral("second.doc"))}));
-        qputenv("PATH", searchPath);
-        QCOMPARE(ui.cell("second.doc", PagesColumn) + ui.cell("second.doc", SizeColumn),
-                 QStringLiteral("0A3 横向"));
-        QCOMPARE(ui.boxTitles.filter(QStringLiteral("旧版 DOC 识别受限")).size(), 1);
-    }
-
     // Delete removes the selected rows and Clear all of them; either way the files can come back.
     void removedFilesCanBeAddedAgain()
     {
@@ -186,36 +158,6 @@ private Q_SLOTS:
         QCOMPARE(table->rowCount(), 1);
     }
 
-    // Support asks the command line what the window sees; both must give the same answers.
-    void windowAndCommandLineAgree()
-    {
-        const QStringList folders = {QStringLiteral(ORVANTA_TEST_DATA_DIR "/pdf"),
-                                     QStringLiteral(ORVANTA_TEST_DATA_DIR "/docx"),
-                                     QStringLiteral(ORVANTA_TEST_DATA_DIR "/doc")};
-        QProcess cli;
-        cli.start(QStringLiteral(ORVANTA_BINARY_DIR "/cli/orvanta-cli"), QStringList{"analyze"} + folders);
-        QVERIFY(cli.waitForFinished(180000) && cli.exitCode() == 0);
-        QStringList told;
-        for (const QByteArray &line : cli.readAllStandardOutput().split('\n')) {
-            const QVariantMap object = QJsonDocument::fromJson(line).object().toVariantMap();
-            if (!object.isEmpty())
-                told << object["filePath"].toString() +
-                            QString::number(std::max(0, object["pageCount"].toInt())) +
-                            (object["paperSize"].toString().isEmpty() ? "未知"
-                                                                      : object["paperSize"].toString());
-        }
-        WindowHarness ui;
-        QVERIFY(ui.add(folders, 180000));
-        QStringList shown;
-        for (int row = 0; row < ui.child<QTableWidget>("documentTable")->rowCount(); ++row)
-            // The first page's size; the page-detail pass may already have added the others ("A4 +A3").
-            shown << ui.window().documentPathAt(row) + ui.window().cellText(row, PagesColumn) +
-                         ui.window().cellText(row, SizeColumn).section(QStringLiteral(" +"), 0, 0);
-        told.sort();
-        shown.sort();
-        QVERIFY(told.size() > 40);
-        QCOMPARE(shown, told);
-    }
     // "orvanta FILE..." while a window is open hands the files to that window: paths relative to
     // the later start, quotes and Chinese letters arrive intact and are added as a drop adds them;
     // an unsupported file and a missing one are reported as a drop reports them.
@@ -230,7 +172,7 @@ private Q_SLOTS:
                          [&ui](const QStringList &paths) { openInWindow(ui.window(), paths); });
         const QString odd = page(QStringLiteral("start/a4 \"quoted\" 'single' 报价单.png"));
         const QString nested = page(QStringLiteral("start/folder ✓/nested/landscape.png"), 3508, 2480);
-        file(QStringLiteral("start/notes.txt"), "not a document");
+        writeFile(path(QStringLiteral("start/notes.txt")), "not a document");
         const auto start = [this](const QStringList &arguments) {
             QProcess later;
             later.setWorkingDirectory(path(QStringLiteral("start")));

@@ -6,6 +6,7 @@
 #include "support/gui_test_support.h"
 #include "support/sqlite_test_connection.h"
 #include "support/test_environment.h"
+#include "support/test_files.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -33,12 +34,6 @@ PriceProfile profileWith(double a4, double a3, double cornerStaple = 0, const ch
     return profile;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
-}
-
 QString activeSetting()
 {
     return QSettings().value(SettingsKeys::activePriceProfile).toString();
@@ -59,17 +54,12 @@ class ProfilesTest : public QObject
     QString a4() { return page(QStringLiteral("a4.png"), 2480, 3508); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QApplication::setStyle(QStringLiteral("Fusion"));
-        applyApplicationStyle(*qApp);
-    }
+    void initTestCase() { useTestStyle(); }
     void init() { isolateTestEnvironment(QStringLiteral("tst_gui_profiles")); }
     void cleanupTestCase() { init(); }
 
-    // The profile the window starts with and prices a new A4 page by. Older versions kept one price
-    // list in the oldest table and currency and tax in the settings store: the first profile takes
-    // them over, a currency of no country falling back to the system's.
+    // The profile the window starts with and prices a new A4 page by (what older versions stored is
+    // taken over by the store, tst_profile_store).
     void startingProfile_data()
     {
         QTest::addColumn<PriceProfileMap>("stored");
@@ -84,7 +74,6 @@ private Q_SLOTS:
                                        {QStringLiteral("Copyshop"), profileWith(0.20, 0.5)},
                                        {QStringLiteral("通用"), profileWith(0.30, 0.5)}};
         row("new user", {}, nullptr, "通用", "0.05 0.05 USD 0");
-        row("older version", {}, "old", "通用", "0.12 0.15 USD 100");
         row("absent key takes the default profile", three, nullptr, "通用", "1.20 0.28 USD 0");
         row("name differing in case takes the first by name", three, "office", "Copyshop", "0.80 0.28 USD 0");
     }
@@ -93,17 +82,6 @@ private Q_SLOTS:
         QFETCH(PriceProfileMap, stored);
         QFETCH(QString, activeName);
         QFETCH(QString, selected);
-        if (activeName == QLatin1String("old")) {
-            QDir().mkpath(QFileInfo(defaultPriceDatabasePath()).absolutePath());
-            QVERIFY(
-                runSql(defaultPriceDatabasePath(),
-                       {"CREATE TABLE price_settings (id INTEGER PRIMARY KEY CHECK(id=1), bw_single REAL, "
-                        "bw_double REAL, color_single REAL, color_double REAL, binding REAL, price_a4 REAL)",
-                        "INSERT INTO price_settings VALUES(1,0.15,0.15,0.9,0.9,0.5,0.12)"}));
-            QSettings().setValue(SettingsKeys::currencyCode, QStringLiteral("¥"));
-            QSettings().setValue(SettingsKeys::taxRate, 150);
-            activeName.clear();
-        }
         WindowHarness ui(stored, activeName);
         QCOMPARE(ui.boxTitles, QStringList());
         QCOMPARE(ui.child<QComboBox>("profileCombo")->currentData().toString(), selected);
@@ -170,15 +148,7 @@ private Q_SLOTS:
             << true << QStringList() << "数据库错误|unable to open";
         // Every table and upgraded column exists, but the profiles are not where they are looked for.
         QTest::newRow("profile table of another layout")
-            << false
-            << QStringList{"CREATE TABLE price_settings (id, bw_single, bw_double, color_single, "
-                           "color_double, binding, "
-                           "price_a0, price_a1, price_a2, price_a3, price_a4, price_a5, price_b4, price_b5, "
-                           "price_other)",
-                           "CREATE TABLE price_profiles (name, color_prices, binding_prices, "
-                           "profile_options)",
-                           "INSERT INTO price_profiles VALUES ('Office', '{}', '{}', '{}')",
-                           "CREATE TABLE quotes (id INTEGER PRIMARY KEY)"}
+            << false << QStringList{"ALTER TABLE price_profiles RENAME COLUMN profile_name TO name"}
             << "数据库错误|no such column";
     }
     void damagedStorageLeavesTheDefaults()
@@ -191,14 +161,12 @@ private Q_SLOTS:
                                     : defaultPriceDatabasePath();
         QDir().mkpath(QFileInfo(blocked).absolutePath());
         QSettings().setValue(SettingsKeys::activePriceProfile, QStringLiteral("Office"));
-        if (statements.isEmpty()) {
-            QFile file(blocked);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(folderIsAFile ? 0 : 8192, '\xA5'));
-        } else {
-            QVERIFY(runSql(blocked, statements));
-        }
-        const QByteArray bytes = fileBytes(blocked);
+        if (!statements.isEmpty())
+            storeTestProfiles({{QStringLiteral("Office"), PriceProfile()}});
+        QVERIFY(statements.isEmpty()
+                    ? !writeFile(blocked, QByteArray(folderIsAFile ? 0 : 8192, '\xA5')).isEmpty()
+                    : runSql(blocked, statements));
+        const QByteArray bytes = readFile(blocked);
         {
             WindowHarness ui;
             QCOMPARE(ui.boxTitles, QStringList{message.section(QLatin1Char('|'), 0, 0)});
@@ -211,7 +179,7 @@ private Q_SLOTS:
         }
         QCOMPARE(activeSetting(), QStringLiteral("Office")); // kept for when the file is readable again
         // Nothing was written next to or into the file that could not be read.
-        QCOMPARE(fileBytes(blocked), bytes);
+        QCOMPARE(readFile(blocked), bytes);
         QCOMPARE(QDir(QFileInfo(blocked).absolutePath()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QFileInfo(blocked).fileName()});
     }

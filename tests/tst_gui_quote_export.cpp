@@ -27,8 +27,8 @@
 
 namespace {
 
-// A profile whose every rule changes the total, stored where the window and the command read it.
-void storeProfile(const QString &path)
+// A profile whose every rule changes the total.
+PriceProfileMap shop()
 {
     PriceProfile profile;
     profile.localeName = QStringLiteral("de_DE");
@@ -37,10 +37,7 @@ void storeProfile(const QString &path)
     profile.quoteDiscountPercent = 7;
     profile.duplexMultiplier = 1.6;
     profile.bindingPrices.insert(QStringLiteral("cornerStaple"), 0.35);
-    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
-    QVERIFY(openPriceDatabase(database, path).ok());
-    QVERIFY(savePriceProfiles(database, {{QStringLiteral("Laden"), profile}}, profile).ok());
-    database.close();
+    return {{QStringLiteral("Laden"), profile}};
 }
 
 // Picks the given name in the next file dialog, as a user would.
@@ -68,8 +65,9 @@ void QuoteExportTest::windowAndCommandQuoteTheSame()
     // The save dialog opens in the home folder; a throw-away one has nothing slow to list.
     qputenv("HOME", dir.path().toLocal8Bit());
     isolateTestEnvironment(QStringLiteral("tst_gui_quote_export"));
-    storeProfile(defaultPriceDatabasePath());
-    storeProfile(dir.filePath(QStringLiteral("data/Orvanta/Tessaly/orvanta.db")));
+    // Stored where the window and the command read it.
+    storeTestProfiles(shop());
+    storeTestProfiles(shop(), {}, dir.filePath(QStringLiteral("data/Orvanta/Tessaly/orvanta.db")));
     QStringList inputs;
     for (const char *name :
          {"pdf/a4-portrait.pdf", "pdf/five-pages.pdf", "pdf/a4-then-a3.pdf",

@@ -1,4 +1,5 @@
 #include "analysis/libreoffice_renderer.h"
+#include "support/test_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,18 +16,14 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString suite = dir.filePath(QStringLiteral("soffice"));
-        QFile script(suite);
         // Hangs on its first run; later runs write a PDF for every input like the real suite.
-        QVERIFY(script.open(QIODevice::WriteOnly) &&
-                script.write("#!/bin/sh\nhere=$(dirname \"$0\")\n"
-                             "if [ ! -e \"$here/ran\" ]; then touch \"$here/ran\"; sleep 60; fi\n"
-                             "while [ $# -gt 0 ]; do case \"$1\" in --outdir) out=$2; shift 2;; -*) shift;; "
-                             "*) b=$(basename \"$1\"); echo x > \"$out/${b%.*}.pdf\"; shift;; esac; done\n") >
-                    0);
-        script.close();
-        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        writeFile(suite, "#!/bin/sh\nhere=$(dirname \"$0\")\n"
+                         "if [ ! -e \"$here/ran\" ]; then touch \"$here/ran\"; sleep 60; fi\n"
+                         "while [ $# -gt 0 ]; do case \"$1\" in --outdir) out=$2; shift 2;; -*) shift;; "
+                         "*) b=$(basename \"$1\"); echo x > \"$out/${b%.*}.pdf\"; shift;; esac; done\n");
+        QVERIFY(QFile::setPermissions(suite, QFile::ReadOwner | QFile::ExeOwner));
         const QString document = dir.filePath(QStringLiteral("letter.doc"));
-        QFile(document).open(QIODevice::WriteOnly);
+        writeFile(document, {});
         const RenderedPdfReader reader{[](const QString &) { return 5; },
                                        [](const QString &) { return QStringLiteral("A4"); }};
         QFuture<QList<WordPageInfo>> running =

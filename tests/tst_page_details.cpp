@@ -1,54 +1,21 @@
 #include "analysis/document_analyzer.h"
 #include "analysis/page_detail_analysis.h"
-#include "analysis/pdf_page_facts.h"
 #include "support/guiless_test_main.h"
 
 #include <QtTest>
 
 static const QString kData = QStringLiteral(ORVANTA_TEST_DATA_DIR "/");
 
+// Each page of pages/classification.pdf is held against Ghostscript and pdfinfo by
+// check_page_details_peers; here whole documents, pictures and damaged files.
 class TestPageDetails : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void classification_data();
-    void classification();
     void documents_data();
     void documents();
 };
-
-void TestPageDetails::classification_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<bool>("color");
-    QTest::addColumn<QString>("size");
-    // One row per page of pages/classification.pdf; make-fixtures.py draws them.
-    QTest::newRow("grey text") << 1 << false << "A4";
-    QTest::newRow("grey photo saved as colour JPEG") << 2 << false << "A4";
-    QTest::newRow("grey photo in a grey JPEG") << 3 << false << "A4";
-    QTest::newRow("grey chart drawn in RGB") << 4 << false << "A4";
-    QTest::newRow("one red underline") << 5 << true << "A4";
-    QTest::newRow("small colour logo") << 6 << true << "A4";
-    QTest::newRow("sepia-toned scan: near-neutral") << 7 << false << "A4";
-    QTest::newRow("colour chart") << 8 << true << "A4";
-    QTest::newRow("colour text") << 9 << true << "A4";
-    QTest::newRow("A3 landscape") << 10 << false << QString::fromUtf8("A3 横向");
-    QTest::newRow("A5 turned upright by /Rotate") << 11 << true << "A5";
-    QTest::newRow("A3 media box cropped to A4") << 12 << false << "A4";
-    QTest::newRow("pale yellow highlight") << 13 << true << "A4";
-    QTest::newRow("1.5 mm red speck: below 4 mm²") << 14 << false << "A4";
-}
-
-void TestPageDetails::classification()
-{
-    QFETCH(int, page);
-    QFETCH(bool, color);
-    QFETCH(QString, size);
-    static const QList<PdfPageFacts> pages = pdfPageFacts(kData + QStringLiteral("pages/classification.pdf"));
-    QCOMPARE(pages.value(page - 1).color, color);
-    QCOMPARE(pages.value(page - 1).paperSize, size);
-}
 
 void TestPageDetails::documents_data()
 {

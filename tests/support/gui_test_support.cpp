@@ -1,5 +1,6 @@
 #include "support/gui_test_support.h"
 
+#include "app/application_setup.h"
 #include "documents/document_columns.h"
 #include "storage/price_database.h"
 #include "storage/profile_store.h"
@@ -16,6 +17,22 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTest>
+
+void useTestStyle()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    applyApplicationStyle(*qApp);
+}
+
+void storeTestProfiles(const PriceProfileMap &profiles, const QString &activeProfile, const QString &path)
+{
+    SqliteTestConnection connection;
+    if (!openPriceDatabase(connection.database(), path.isEmpty() ? defaultPriceDatabasePath() : path).ok() ||
+        !savePriceProfiles(connection.database(), profiles, profiles.first()).ok())
+        qFatal("cannot store the test profiles");
+    if (!activeProfile.isEmpty())
+        QSettings().setValue(SettingsKeys::activePriceProfile, activeProfile);
+}
 
 QString saveScreenshot(QWidget *widget, const QString &name)
 {
@@ -39,13 +56,9 @@ void writeTestPage(const QString &path, int width, int height, int dotsPerMeter)
 
 WindowHarness::WindowHarness(const PriceProfileMap &profiles, const QString &activeProfile)
 {
-    if (!profiles.isEmpty()) {
-        SqliteTestConnection connection;
-        if (!openPriceDatabase(connection.database(), defaultPriceDatabasePath()).ok() ||
-            !savePriceProfiles(connection.database(), profiles, profiles.first()).ok())
-            qFatal("cannot store the test profiles");
-    }
-    if (!activeProfile.isEmpty())
+    if (!profiles.isEmpty())
+        storeTestProfiles(profiles, activeProfile);
+    else if (!activeProfile.isEmpty())
         QSettings().setValue(SettingsKeys::activePriceProfile, activeProfile);
     QObject::connect(&m_boxTimer, &QTimer::timeout, &m_boxTimer, [this] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {

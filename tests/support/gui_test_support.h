@@ -30,6 +30,14 @@ template <typename Modal> void onNextModal(std::function<void(Modal *)> act)
     timer->start(10);
 }
 
+// The style and palette every window test runs with.
+void useTestStyle();
+
+// Stores the profiles into the price database at path (the window's own by default) and, when
+// activeProfile is given, makes it the active one; a failure ends the test program.
+void storeTestProfiles(const PriceProfileMap &profiles, const QString &activeProfile = QString(),
+                       const QString &path = QString());
+
 // Saves a screenshot of a widget under the build folder for a person to look at.
 QString saveScreenshot(QWidget *widget, const QString &name);
 

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # Rebuilds the page-detail fixtures (Debian: python3-reportlab, python3-pil).
-# classification.pdf: one page per case of the colour and size classification (PAGES; the
-# expected answers are the table in tst_page_details.cpp). three-pages.tif: a colour, a sepia and a
+# classification.pdf: one page per case of the colour and size classification (PAGES; what each
+# page must give is checked against Ghostscript and pdfinfo by check_page_details_peers). three-pages.tif: a colour, a sepia and a
 # colour page for the picture path.
 # damaged-xref-stream.pdf: five-pages-object-streams.pdf with its cross-reference stream zeroed;
 # qpdf cannot rebuild it, PDFium can. scrambled.pdf: classification.pdf with every 97th byte of its
