@@ -15,8 +15,8 @@
 
 #include <QDateTime>
 
-#include <memory>
 #include <QtConcurrent/QtConcurrentMap>
+#include <memory>
 
 namespace {
 

@@ -64,9 +64,10 @@ QString parseQuotesOptions(const QStringList &arguments, QuotesOptions &options)
 
 QJsonObject entryJson(const QuoteListEntry &entry)
 {
-    return {{QStringLiteral("quoteNo"), entry.number},       {QStringLiteral("createdAt"), entry.createdAt},
-            {QStringLiteral("customer"), entry.customer},    {QStringLiteral("fileCount"), entry.fileCount},
-            {QStringLiteral("totalPages"), entry.totalPages}, {QStringLiteral("totalAmount"), entry.totalAmount}};
+    return {
+        {QStringLiteral("quoteNo"), entry.number},        {QStringLiteral("createdAt"), entry.createdAt},
+        {QStringLiteral("customer"), entry.customer},     {QStringLiteral("fileCount"), entry.fileCount},
+        {QStringLiteral("totalPages"), entry.totalPages}, {QStringLiteral("totalAmount"), entry.totalAmount}};
 }
 
 void print(FILE *out, const QByteArray &text)

@@ -17,5 +17,6 @@ QString writeQuoteDocument(const QuoteSnapshot &quote, QuoteDocument kind, const
     const QuotePdfResult result = writeQuotePdf(buildQuoteHtml(quote), displayLocale(quote.profile), path);
     if (result.written)
         return {};
-    return QCoreApplication::translate("MainWindow", "无法写入 PDF 报价单：%1\n%2").arg(path, result.errorText);
+    return QCoreApplication::translate("MainWindow", "无法写入 PDF 报价单：%1\n%2")
+        .arg(path, result.errorText);
 }

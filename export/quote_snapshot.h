@@ -36,9 +36,9 @@ struct QuoteSnapshot
     QString profileName;  // as the profile selector shows it
     CustomBindingMap customBindingMethods;
     bool duplex = false;
-    QDateTime createdAt;                // quote number and dates
-    QString quoteNumber;                // empty: made from createdAt
-    QString language;                   // interface language of the labels; empty: the current one
+    QDateTime createdAt;               // quote number and dates
+    QString quoteNumber;               // empty: made from createdAt
+    QString language;                  // interface language of the labels; empty: the current one
     std::optional<QuoteTotals> totals; // set when issued; otherwise summed from the rows
 };
 

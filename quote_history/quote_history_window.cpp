@@ -157,10 +157,10 @@ void QuoteHistoryWindow::reissue(QuoteDocument kind)
     }
     const bool pdf = kind == QuoteDocument::Pdf;
     const QString number = stored.entry.number;
-    QString path = QFileDialog::getSaveFileName(
-        this, pdf ? tr("导出 PDF 报价单") : tr("导出 Excel 明细"),
-        QDir::homePath() + QLatin1Char('/') + number + (pdf ? QLatin1String(".pdf") : QLatin1String(".xlsx")),
-        pdf ? tr("PDF 文件 (*.pdf)") : tr("Excel 工作簿 (*.xlsx)"));
+    QString path = QFileDialog::getSaveFileName(this, pdf ? tr("导出 PDF 报价单") : tr("导出 Excel 明细"),
+                                                QDir::homePath() + QLatin1Char('/') + number +
+                                                    (pdf ? QLatin1String(".pdf") : QLatin1String(".xlsx")),
+                                                pdf ? tr("PDF 文件 (*.pdf)") : tr("Excel 工作簿 (*.xlsx)"));
     if (path.isEmpty())
         return;
     if (!pdf && !path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))

@@ -32,7 +32,7 @@ double numberAt(const QJsonObject &object, const char *key)
 }
 
 const std::pair<const char *, double QuoteTotals::*> totalMembers[] = {
-    {"itemsSubtotal", &QuoteTotals::itemsSubtotal}, {"setupFee", &QuoteTotals::setupFee},
+    {"itemsSubtotal", &QuoteTotals::itemsSubtotal},   {"setupFee", &QuoteTotals::setupFee},
     {"volumeDiscount", &QuoteTotals::volumeDiscount}, {"quoteDiscount", &QuoteTotals::quoteDiscount},
     {"preTaxAmount", &QuoteTotals::preTaxAmount},     {"taxAmount", &QuoteTotals::taxAmount},
     {"grandTotal", &QuoteTotals::grandTotal}};
@@ -108,17 +108,16 @@ QByteArray quoteRecordJson(const QuoteSnapshot &quote)
                               {QStringLiteral("colorPrices"), objectOf(colorPricesJson(quote.profile))},
                               {QStringLiteral("bindingPrices"), objectOf(bindingPricesJson(quote.profile))},
                               {QStringLiteral("options"), objectOf(profileOptionsJson(quote.profile))}};
-    const QJsonObject record{
-        {QStringLiteral("format"), QLatin1String(formatName)},
-        {QStringLiteral("quoteNo"), quoteNumberOf(quote)},
-        {QStringLiteral("createdAt"), quote.createdAt.toString(Qt::ISODate)},
-        {QStringLiteral("language"), quote.language},
-        {QStringLiteral("profileName"), quote.profileName},
-        {QStringLiteral("duplex"), quote.duplex},
-        {QStringLiteral("customBindingMethods"), customBindings},
-        {QStringLiteral("profile"), profile},
-        {QStringLiteral("rows"), rows},
-        {QStringLiteral("totals"), totals}};
+    const QJsonObject record{{QStringLiteral("format"), QLatin1String(formatName)},
+                             {QStringLiteral("quoteNo"), quoteNumberOf(quote)},
+                             {QStringLiteral("createdAt"), quote.createdAt.toString(Qt::ISODate)},
+                             {QStringLiteral("language"), quote.language},
+                             {QStringLiteral("profileName"), quote.profileName},
+                             {QStringLiteral("duplex"), quote.duplex},
+                             {QStringLiteral("customBindingMethods"), customBindings},
+                             {QStringLiteral("profile"), profile},
+                             {QStringLiteral("rows"), rows},
+                             {QStringLiteral("totals"), totals}};
     return QJsonDocument(record).toJson(QJsonDocument::Compact);
 }
 

@@ -87,8 +87,9 @@ QString saveQuote(QSqlDatabase &database, const QuoteSnapshot &quote)
     if (!database.transaction())
         return database.lastError().text();
     QSqlQuery query(database);
-    if (!query.prepare(QStringLiteral("INSERT INTO quotes(quote_no,customer,created_at,file_count,total_pages,"
-                                      "total_amount,detail_json) VALUES(?,?,?,?,?,?,?)")))
+    if (!query.prepare(
+            QStringLiteral("INSERT INTO quotes(quote_no,customer,created_at,file_count,total_pages,"
+                           "total_amount,detail_json) VALUES(?,?,?,?,?,?,?)")))
         return failed(database, query);
     query.addBindValue(quoteNumberOf(quote));
     query.addBindValue(quote.profile.customerName);
@@ -115,22 +116,23 @@ QuoteListing listQuotes(QSqlDatabase &database, const QuoteFilter &filter)
     if (!filter.text.isEmpty()) {
         // The cheap text match first; only rows that pass it have their file names read.
         sql += QLatin1String(
-            " AND (quote_no LIKE ?1 ESCAPE '\\' OR customer LIKE ?1 ESCAPE '\\' OR (detail_json LIKE ?1 "
+            " AND (quote_no LIKE ? ESCAPE '\\' OR customer LIKE ? ESCAPE '\\' OR (detail_json LIKE ? "
             "ESCAPE '\\' AND CASE WHEN json_valid(detail_json) THEN EXISTS (SELECT 1 FROM "
             "json_each(detail_json,'$.rows') WHERE CASE WHEN type='object' THEN "
-            "json_extract(value,'$.fileName') END LIKE ?1 ESCAPE '\\') ELSE 0 END))");
-        values.append(likePattern(filter.text));
+            "json_extract(value,'$.fileName') END LIKE ? ESCAPE '\\') ELSE 0 END))");
+        for (int i = 0; i < 4; ++i)
+            values.append(likePattern(filter.text));
     }
     if (!filter.customer.isEmpty()) {
-        sql += QStringLiteral(" AND customer LIKE ?%1 ESCAPE '\\'").arg(values.size() + 1);
+        sql += QLatin1String(" AND customer LIKE ? ESCAPE '\\'");
         values.append(likePattern(filter.customer));
     }
     if (filter.from.isValid()) {
-        sql += QStringLiteral(" AND created_at>=?%1").arg(values.size() + 1);
+        sql += QLatin1String(" AND created_at>=?");
         values.append(filter.from.toString(Qt::ISODate));
     }
     if (filter.to.isValid()) {
-        sql += QStringLiteral(" AND created_at<?%1").arg(values.size() + 1);
+        sql += QLatin1String(" AND created_at<?");
         values.append(filter.to.addDays(1).toString(Qt::ISODate));
     }
     sql += QLatin1String(" ORDER BY created_at DESC, id DESC");
