@@ -39,7 +39,7 @@ void MainWindow::recordIssuedQuote(const QuoteSnapshot &quote, const QString &ex
 void MainWindow::showQuoteHistory()
 {
     if (!historyWindow) {
-        historyWindow = new QuoteHistoryWindow(database, this);
+        historyWindow = new QuoteHistoryWindow(database.connectionName(), this);
         connect(historyWindow, &QuoteHistoryWindow::loadRequested, this, &MainWindow::loadIssuedQuote);
     }
     historyWindow->refresh();

@@ -3,11 +3,31 @@
 #include <QDateTime>
 #include <QLocale>
 
-void QuoteHistoryModel::setEntries(const QList<QuoteListEntry> &list)
+void QuoteHistoryModel::setSource(const QList<QuoteListEntry> &firstPage, const PageSource &source)
 {
     beginResetModel();
-    entries = list;
+    pageSource = source;
+    entries = firstPage;
+    hasMore = entries.size() >= PageSize;
     endResetModel();
+}
+
+bool QuoteHistoryModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && hasMore;
+}
+
+void QuoteHistoryModel::fetchMore(const QModelIndex &parent)
+{
+    if (parent.isValid() || !hasMore)
+        return;
+    const QList<QuoteListEntry> page = pageSource(int(entries.size()));
+    hasMore = page.size() >= PageSize;
+    if (page.isEmpty())
+        return;
+    beginInsertRows({}, int(entries.size()), int(entries.size() + page.size() - 1));
+    entries += page;
+    endInsertRows();
 }
 
 int QuoteHistoryModel::rowCount(const QModelIndex &parent) const

@@ -4,7 +4,10 @@
 
 #include <QAbstractTableModel>
 
-// The listed quotes, one row each; the list comes from one query, so ten thousand rows are cheap.
+#include <functional>
+
+// The listed quotes, one row each, read a page at a time as the view scrolls to them, so that ten
+// thousand stored quotes open as quickly as two hundred.
 class QuoteHistoryModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -23,14 +26,23 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setEntries(const QList<QuoteListEntry> &entries);
+    static constexpr int PageSize = 200;
+    // Returns up to PageSize quotes from an offset on.
+    using PageSource = std::function<QList<QuoteListEntry>(int offset)>;
+
+    // Shows the first page, already read, and reads the others from source when scrolled to.
+    void setSource(const QList<QuoteListEntry> &firstPage, const PageSource &source);
     const QuoteListEntry &entry(int row) const { return entries.at(row); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
 
 private:
+    PageSource pageSource;
     QList<QuoteListEntry> entries;
+    bool hasMore = false;
 };

@@ -41,8 +41,8 @@ QDate chosenDate(const QDateEdit *edit)
 
 } // namespace
 
-QuoteHistoryWindow::QuoteHistoryWindow(const QSqlDatabase &connection, QWidget *parent)
-    : QDialog(parent), database(connection)
+QuoteHistoryWindow::QuoteHistoryWindow(const QString &name, QWidget *parent)
+    : QDialog(parent), connectionName(name)
 {
     setObjectName(QStringLiteral("quoteHistoryWindow"));
     setWindowTitle(tr("报价记录"));
@@ -71,10 +71,18 @@ QuoteHistoryWindow::QuoteHistoryWindow(const QSqlDatabase &connection, QWidget *
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    table->setWordWrap(false);
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setColumnWidth(QuoteHistoryModel::NumberColumn, 150);
-    table->setColumnWidth(QuoteHistoryModel::DateColumn, 130);
-    table->setColumnWidth(QuoteHistoryModel::CustomerColumn, 160);
+    // Widths from sample texts: sizing to the contents would read every row.
+    const QFontMetrics metrics(table->font());
+    const QString sampleDate =
+        QLocale().toString(QDateTime(QDate(2028, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
+    table->setColumnWidth(QuoteHistoryModel::NumberColumn,
+                          metrics.horizontalAdvance(QStringLiteral("Q20281228235959-99")) + 16);
+    table->setColumnWidth(QuoteHistoryModel::DateColumn, metrics.horizontalAdvance(sampleDate) + 16);
+    table->setColumnWidth(QuoteHistoryModel::CustomerColumn, 200);
+    table->setColumnWidth(QuoteHistoryModel::FilesColumn, 70);
+    table->setColumnWidth(QuoteHistoryModel::PagesColumn, 70);
     layout->addWidget(table, 1);
 
     auto *buttonRow = new QHBoxLayout;
@@ -116,6 +124,11 @@ QuoteHistoryWindow::QuoteHistoryWindow(const QSqlDatabase &connection, QWidget *
     updateButtons();
 }
 
+QSqlDatabase QuoteHistoryWindow::connection() const
+{
+    return QSqlDatabase::database(connectionName, false);
+}
+
 void QuoteHistoryWindow::refresh()
 {
     filterTimer->stop();
@@ -123,10 +136,14 @@ void QuoteHistoryWindow::refresh()
     filter.text = searchEdit->text().trimmed();
     filter.from = chosenDate(fromEdit);
     filter.to = chosenDate(toEdit);
-    const QuoteListing listing = listQuotes(database, filter);
-    historyModel->setEntries(listing.entries);
-    countLabel->setText(listing.error.isEmpty() ? tr("%n 条报价", nullptr, int(listing.entries.size()))
-                                                : tr("报价记录无法读取：%1").arg(listing.error));
+    QSqlDatabase database = connection();
+    const QuoteListing first = listQuotes(database, filter, QuoteHistoryModel::PageSize);
+    historyModel->setSource(first.entries, [this, filter](int offset) {
+        QSqlDatabase database = connection();
+        return listQuotes(database, filter, QuoteHistoryModel::PageSize, offset).entries;
+    });
+    countLabel->setText(first.error.isEmpty() ? tr("%n 条报价", nullptr, first.total)
+                                              : tr("报价记录无法读取：%1").arg(first.error));
     updateButtons();
 }
 
@@ -148,6 +165,7 @@ void QuoteHistoryWindow::reissue(QuoteDocument kind)
     const int row = selectedRow();
     if (row < 0)
         return;
+    QSqlDatabase database = connection();
     const StoredQuote stored = loadQuote(database, historyModel->entry(row).number);
     if (!stored.record) {
         QMessageBox::warning(this, tr("无法重新导出"),
@@ -179,6 +197,7 @@ void QuoteHistoryWindow::loadSelected()
     const int row = selectedRow();
     if (row < 0)
         return;
+    QSqlDatabase database = connection();
     const StoredQuote stored = loadQuote(database, historyModel->entry(row).number);
     if (!stored.record) {
         QMessageBox::warning(this, tr("无法载入"),
@@ -198,6 +217,7 @@ void QuoteHistoryWindow::deleteSelected()
     if (QMessageBox::question(this, tr("删除报价记录"), tr("删除报价 %1？此操作无法撤销。").arg(entry.number),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
+    QSqlDatabase database = connection();
     const QString error = deleteQuote(database, entry.id);
     if (!error.isEmpty())
         QMessageBox::warning(this, tr("删除失败"), error);

@@ -21,7 +21,9 @@ class QuoteHistoryWindow : public QDialog
     Q_OBJECT
 
 public:
-    QuoteHistoryWindow(const QSqlDatabase &database, QWidget *parent = nullptr);
+    // Reads and deletes through the named connection, looked up at each use so that the window
+    // never keeps it open past its owner.
+    QuoteHistoryWindow(const QString &connectionName, QWidget *parent = nullptr);
 
     // Runs the query for the current filter again.
     void refresh();
@@ -37,7 +39,9 @@ private:
     void loadSelected();
     void deleteSelected();
 
-    QSqlDatabase database;
+    QSqlDatabase connection() const;
+
+    QString connectionName;
     QuoteHistoryModel *historyModel = nullptr;
     QLineEdit *searchEdit = nullptr;
     QDateEdit *fromEdit = nullptr;

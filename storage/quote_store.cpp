@@ -67,9 +67,11 @@ QString nextQuoteNumber(QSqlDatabase &database, const QDateTime &at)
     const QString base = QStringLiteral("Q%1").arg(at.toString(QStringLiteral("yyyyMMddhhmmss")));
     QSet<QString> taken;
     QSqlQuery query(database);
-    query.prepare(QStringLiteral("SELECT quote_no FROM quotes WHERE quote_no=? OR quote_no LIKE ?"));
+    // A range rather than LIKE, so that the unique index on quote_no answers: base and base-N sort
+    // between base and base + '.', the character after '-'.
+    query.prepare(QStringLiteral("SELECT quote_no FROM quotes WHERE quote_no>=? AND quote_no<?"));
     query.addBindValue(base);
-    query.addBindValue(QString(base + QLatin1String("-%")));
+    query.addBindValue(QString(base + QLatin1Char('.')));
     if (query.exec()) {
         while (query.next())
             taken.insert(query.value(0).toString());
@@ -108,11 +110,12 @@ QString saveQuote(QSqlDatabase &database, const QuoteSnapshot &quote)
     return {};
 }
 
-QuoteListing listQuotes(QSqlDatabase &database, const QuoteFilter &filter)
+namespace {
+
+// The WHERE clause of a filter and the values it binds, in order.
+QString filterClause(const QuoteFilter &filter, QVariantList &values)
 {
-    QuoteListing listing;
-    QString sql = QLatin1String(listColumns) + QLatin1String(" FROM quotes WHERE 1");
-    QVariantList values;
+    QString sql = QStringLiteral(" FROM quotes WHERE 1");
     if (!filter.text.isEmpty()) {
         // The cheap text match first; only rows that pass it have their file names read.
         sql += QLatin1String(
@@ -135,25 +138,48 @@ QuoteListing listQuotes(QSqlDatabase &database, const QuoteFilter &filter)
         sql += QLatin1String(" AND created_at<?");
         values.append(filter.to.addDays(1).toString(Qt::ISODate));
     }
-    sql += QLatin1String(" ORDER BY created_at DESC, id DESC");
+    return sql;
+}
+
+bool runQuery(QSqlDatabase &database, QSqlQuery &query, const QString &sql, const QVariantList &values,
+              QString &error)
+{
     if (!database.isOpen()) {
-        listing.error = unavailable();
-        return listing;
+        error = unavailable();
+        return false;
     }
-    QSqlQuery query(database);
     query.setForwardOnly(true);
     if (!query.prepare(sql)) {
-        listing.error = query.lastError().text();
-        return listing;
+        error = query.lastError().text();
+        return false;
     }
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec()) {
-        listing.error = query.lastError().text();
-        return listing;
+        error = query.lastError().text();
+        return false;
     }
-    while (query.next())
+    return true;
+}
+
+} // namespace
+
+QuoteListing listQuotes(QSqlDatabase &database, const QuoteFilter &filter, int limit, int offset)
+{
+    QuoteListing listing;
+    QVariantList values;
+    // The count comes with the page, from the same pass over the table.
+    QString sql = QLatin1String(listColumns) + QLatin1String(",count(*) OVER ()") +
+                  filterClause(filter, values) +
+                  QLatin1String(" ORDER BY created_at DESC, id DESC LIMIT ? OFFSET ?");
+    values << limit << offset;
+    QSqlQuery query(database);
+    if (!runQuery(database, query, sql, values, listing.error))
+        return listing;
+    while (query.next()) {
         listing.entries.append(entryAt(query));
+        listing.total = query.value(7).toInt();
+    }
     return listing;
 }
 

@@ -33,6 +33,7 @@ struct QuoteFilter
 struct QuoteListing
 {
     QList<QuoteListEntry> entries; // newest first
+    int total = 0;                 // quotes the filter finds, beyond a page's limit too
     QString error;
 };
 
@@ -55,6 +56,7 @@ QString nextQuoteNumber(QSqlDatabase &database, const QDateTime &at);
 // reason for a failure, translated; empty when stored.
 QString saveQuote(QSqlDatabase &database, const QuoteSnapshot &quote);
 
-QuoteListing listQuotes(QSqlDatabase &database, const QuoteFilter &filter);
+// The quotes the filter finds, newest first: all of them, or limit from offset on.
+QuoteListing listQuotes(QSqlDatabase &database, const QuoteFilter &filter, int limit = -1, int offset = 0);
 StoredQuote loadQuote(QSqlDatabase &database, const QString &number);
 QString deleteQuote(QSqlDatabase &database, qint64 id);
