@@ -13,7 +13,6 @@
 // One document row as the exports read it: cell texts as shown, keys for colour and binding.
 struct QuoteRow
 {
-    QString filePath; // where the document was when the quote was issued
     QString fileName;
     QString colorMode = QStringLiteral("blackWhite");
     QString pagesText;
@@ -24,6 +23,7 @@ struct QuoteRow
     double lineAmount = 0;
     PageDetails pageDetails = {}; // empty until the page-detail pass has measured the document
     bool unitPriceTyped = false;
+    QString filePath = QString(); // where the document was when the quote was issued
 };
 
 // Everything a quotation or workbook is built from, taken at the moment of export so that the
@@ -36,10 +36,10 @@ struct QuoteSnapshot
     QString profileName;  // as the profile selector shows it
     CustomBindingMap customBindingMethods;
     bool duplex = false;
-    QDateTime createdAt;               // quote number and dates
-    QString quoteNumber;               // empty: made from createdAt
-    QString language;                  // interface language of the labels; empty: the current one
-    std::optional<QuoteTotals> totals; // set when issued; otherwise summed from the rows
+    QDateTime createdAt;             // quote number and dates
+    QString quoteNumber = QString(); // empty: made from createdAt
+    QString language = QString();    // interface language of the labels; empty: the current one
+    std::optional<QuoteTotals> totals = std::nullopt; // set when issued; otherwise summed from the rows
 };
 
 // The issued totals, or the sum of the line amounts and the copies (a copies text that is no

@@ -18,7 +18,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QuoteSnapshot snapshot{{}, {}, QStringLiteral("门店 \"%1\""), {}, true, QDateTime::currentDateTime(), {}, {}, {}};
+    QuoteSnapshot snapshot{{}, {}, QStringLiteral("门店 \"%1\""), {}, true, QDateTime::currentDateTime()};
     PriceProfile &profile = snapshot.profile;
     profile.currencyCode = args.value(2);
     profile.taxRate = 13;
