@@ -72,6 +72,7 @@ QuoteHistoryWindow::QuoteHistoryWindow(const QString &name, QWidget *parent)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->setWordWrap(false);
+    table->setMinimumHeight(160);
     table->horizontalHeader()->setStretchLastSection(true);
     // Widths from sample texts: sizing to the contents would read every row.
     const QFontMetrics metrics(table->font());
