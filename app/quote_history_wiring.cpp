@@ -17,7 +17,7 @@
 QuoteSnapshot MainWindow::issuedQuote() const
 {
     QuoteSnapshot quote = quoteSnapshot();
-    // The number is checked against the stored quotes (the const connection handle still queries).
+    // A copy of the handle shares the connection; the lookup needs a non-const one.
     QSqlDatabase connection = database;
     issueQuote(quote, nextQuoteNumber(connection, quote.createdAt), currentLanguageCode());
     return quote;

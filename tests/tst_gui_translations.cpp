@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLayout>
@@ -12,7 +13,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QDialog>
 #include <QTranslator>
 
 namespace {
