@@ -1,12 +1,12 @@
 #include "app/main_window.h"
 
-#include "export/quote_workbook.h"
+#include "export/gui_quote_documents.h"
+#include "export/quote_snapshot.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QStatusBar>
 
 void MainWindow::exportExcel()
 {
@@ -19,10 +19,11 @@ void MainWindow::exportExcel()
         return;
     if (!path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
         path += QLatin1String(".xlsx");
-    const WorkbookResult result = writeQuoteWorkbook(quoteSnapshot(), path);
-    if (result.status != WorkbookStatus::Written) {
-        QMessageBox::warning(this, tr("导出失败"), result.errorText);
+    const QuoteSnapshot quote = issuedQuote();
+    const QString error = writeQuoteDocument(quote, QuoteDocument::Workbook, path);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, tr("导出失败"), error);
         return;
     }
-    statusBar()->showMessage(tr("Excel 明细已导出：%1").arg(path), 5000);
+    recordIssuedQuote(quote, tr("Excel 明细已导出：%1").arg(path));
 }

@@ -15,6 +15,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSpinBox;
@@ -23,6 +24,7 @@ class QTableWidgetItem;
 class MoneyFormat;
 struct QuoteSnapshot;
 struct StorageResult;
+class QuoteHistoryWindow;
 
 class MainWindow : public QMainWindow
 {
@@ -65,6 +67,8 @@ public Q_SLOTS:
     void clearAll();
     void exportQuotePdf();
     void exportExcel();
+    void showQuoteHistory();
+    void loadIssuedQuote(const QuoteSnapshot &quote);
     void changeLanguage(int index);
 
 protected:
@@ -117,6 +121,10 @@ private:
     // Sorting.
     void showSortMenu(int column);
     void applySort(int column, Qt::SortOrder order);
+
+    // Issued quotes: numbered against the stored ones, saved after their document is written.
+    QuoteSnapshot issuedQuote() const;
+    void recordIssuedQuote(const QuoteSnapshot &quote, const QString &exportedMessage);
 
     // Price profiles and their storage.
     void openDatabase();
@@ -176,6 +184,8 @@ private:
     QComboBox *bindingCombo = nullptr;
     QComboBox *printModeCombo = nullptr;
     QComboBox *languageCombo = nullptr;
+    QLineEdit *customerEdit = nullptr;
     QPushButton *exportButton = nullptr;
+    QuoteHistoryWindow *historyWindow = nullptr;
     QMenu *exportMenu = nullptr;
 };

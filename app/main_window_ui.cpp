@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -222,6 +223,20 @@ QWidget *MainWindow::buildBottomBar()
     amountValue->setObjectName(QStringLiteral("amountValue"));
     layout->addWidget(amountValue);
     layout->addStretch();
+    // The customer of this quote, typed without opening the price settings.
+    layout->addWidget(new QLabel(tr("客户"), bottomBar));
+    customerEdit = new QLineEdit(bottomBar);
+    customerEdit->setObjectName(QStringLiteral("customerEdit"));
+    customerEdit->setPlaceholderText(tr("客户名称"));
+    customerEdit->setMinimumWidth(90);
+    customerEdit->setMaximumWidth(200);
+    layout->addWidget(customerEdit, 1);
+    connect(customerEdit, &QLineEdit::textEdited, this,
+            [this](const QString &text) { activeProfile.customerName = text; });
+    auto *historyButton = new QPushButton(tr("报价记录"), bottomBar);
+    historyButton->setObjectName(QStringLiteral("quoteHistoryButton"));
+    connect(historyButton, &QPushButton::clicked, this, &MainWindow::showQuoteHistory);
+    layout->addWidget(historyButton);
     exportButton = new QPushButton(tr("导出报价单 ▾"), bottomBar);
     exportButton->setObjectName(QStringLiteral("primaryButton"));
     layout->addWidget(exportButton);

@@ -10,6 +10,7 @@
 #include "storage/storage_result.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSignalBlocker>
@@ -56,6 +57,8 @@ void MainWindow::applyProfile(const QString &name)
     if (!priceProfiles.contains(name))
         return;
     activeProfile = priceProfiles.value(name);
+    if (customerEdit)
+        customerEdit->setText(activeProfile.customerName);
     {
         QSettings settings;
         writeActivePriceProfile(settings, name);

@@ -1,15 +1,13 @@
 #include "app/main_window.h"
 
-#include "export/gui_quote_pdf.h"
+#include "export/gui_quote_documents.h"
 #include "export/quote_html.h"
 #include "export/quote_snapshot.h"
-#include "pricing/regional_format.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QStatusBar>
 
 QString MainWindow::buildQuoteHtml() const
 {
@@ -30,10 +28,10 @@ void MainWindow::exportQuotePdf()
         QFileDialog::getSaveFileName(this, tr("导出 PDF 报价单"), defaultPath, tr("PDF 文件 (*.pdf)"));
     if (path.isEmpty())
         return;
-    const QuotePdfResult result = writeQuotePdf(buildQuoteHtml(), displayLocale(activeProfile), path);
-    if (result.written)
-        statusBar()->showMessage(tr("PDF 报价单已导出：%1").arg(path), 5000);
+    const QuoteSnapshot quote = issuedQuote();
+    const QString error = writeQuoteDocument(quote, QuoteDocument::Pdf, path);
+    if (error.isEmpty())
+        recordIssuedQuote(quote, tr("PDF 报价单已导出：%1").arg(path));
     else
-        QMessageBox::warning(this, tr("导出失败"),
-                             tr("无法写入 PDF 报价单：%1\n%2").arg(path, result.errorText));
+        QMessageBox::warning(this, tr("导出失败"), error);
 }

@@ -21,6 +21,7 @@ QuoteSnapshot MainWindow::quoteSnapshot() const
     snapshot.rows.reserve(documentTable->rowCount());
     for (int row = 0; row < documentTable->rowCount(); ++row) {
         QuoteRow line;
+        line.filePath = documentPathAt(row);
         line.fileName = cellText(row, FileNameColumn);
         line.colorMode = rowColorMode(row);
         line.pagesText = cellText(row, PagesColumn);

@@ -1,6 +1,7 @@
 #include "cli/analyze_command.h"
 #include "cli/quote_command.h"
 #include "orvanta_version.h"
+#include "cli/quotes_command.h"
 #include "storage/ui_language.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,9 @@ namespace {
 const char usage[] =
     "Usage: orvanta-cli analyze [--pages] PATH...\n"
     "  or:  orvanta-cli quote [OPTIONS] PATH...\n"
+    "  or:  orvanta-cli quotes list [--json] [--customer TEXT] [--since YYYY-MM-DD]\n"
+    "  or:  orvanta-cli quotes show NUMBER [--json]\n"
+    "  or:  orvanta-cli quotes export NUMBER --pdf FILE | --xlsx FILE\n"
     "  or:  orvanta-cli --version\n"
     "\n"
     "analyze: analyses documents as the Orvanta window does and prints one JSON object per document\n"
@@ -40,16 +44,24 @@ const char usage[] =
     "                   grandTotal, currency)\n"
     "  --pdf FILE       also write the PDF quotation the window exports\n"
     "  --xlsx FILE      also write the Excel workbook the window exports\n"
+    "  --no-save        do not keep the quote in the window's quote history\n"
     "  --               every later argument is a path\n"
-    "The database and settings are only read. A file is written completely or not at all; an\n"
-    "existing file is replaced only by a complete one.\n"
+    "The database and settings are only read, except that a quote written as PDF or workbook is\n"
+    "added to the quote history. A file is written completely or not at all; an existing file is\n"
+    "replaced only by a complete one.\n"
+    "\n"
+    "quotes: the quote history the window and the quote command keep. list prints number, date,\n"
+    "customer, files, pages and total, newest first (--customer: customers containing TEXT;\n"
+    "--since: created on or after the date); show prints one quote with its lines; export writes\n"
+    "the PDF or workbook again, with the figures and labels it was issued with.\n"
     "\n"
     "Folders are searched recursively (hidden entries and symbolic links are skipped).\n"
     "Supported: pdf, doc, docx, wps, jpg, jpeg, png, bmp, gif, webp, tif, tiff.\n"
     "Unsupported files are named on standard error and skipped.\n"
     "\n"
     "Exit status: 0 on success; 1 when an input path does not exist, the price database cannot be\n"
-    "read or an output file cannot be written (quote then writes nothing for a missing input);\n"
+    "read, a saved quote is not found or an output file cannot be written (quote then writes\n"
+    "nothing for a missing input);\n"
     "2 for usage errors, an unknown profile, colour mode or binding.\n";
 
 int usageError(const QString &message)
@@ -85,11 +97,19 @@ int runQuote(const QStringList &arguments)
     return runQuoteCommand(options, stdout, stderr);
 }
 
+int runQuotes(const QStringList &arguments)
+{
+    const int status = runQuotesCommand(arguments, stdout, stderr);
+    if (status == 2)
+        std::fprintf(stderr, "\n%s", usage);
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const bool quote = argc > 1 && qstrcmp(argv[1], "quote") == 0;
+    const bool quote = argc > 1 && (qstrcmp(argv[1], "quote") == 0 || qstrcmp(argv[1], "quotes") == 0);
     std::unique_ptr<QCoreApplication> app;
     if (quote) {
         // The quotation is painted without a display.
@@ -117,5 +137,7 @@ int main(int argc, char *argv[])
         return runAnalyze(arguments);
     if (command == QLatin1String("quote"))
         return runQuote(arguments);
+    if (command == QLatin1String("quotes"))
+        return runQuotes(arguments);
     return usageError(QStringLiteral("unknown command"));
 }

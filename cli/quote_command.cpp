@@ -3,6 +3,7 @@
 #include "analysis/document_info.h"
 #include "analysis/page_detail_analysis.h"
 #include "cli/document_analysis.h"
+#include "cli/quote_archive.h"
 #include "cli/quote_output.h"
 #include "cli/stored_pricing.h"
 #include "export/gui_quote_pdf.h"
@@ -10,9 +11,12 @@
 #include "export/quote_lines.h"
 #include "export/quote_workbook.h"
 #include "pricing/regional_format.h"
+#include "storage/ui_language.h"
 
 #include <QDateTime>
+
 #include <QtConcurrent/QtConcurrentMap>
+#include <memory>
 
 namespace {
 
@@ -61,6 +65,8 @@ QString parseQuoteOptions(const QStringList &arguments, QuoteOptions &options)
             options.paths.append(argument);
         } else if (argument == QLatin1String("--")) {
             pathsOnly = true;
+        } else if (argument == QLatin1String("--no-save")) {
+            options.save = false;
         } else if (argument == QLatin1String("--json")) {
             options.json = true;
         } else if (argument == QLatin1String("--duplex") || argument == QLatin1String("--simplex")) {
@@ -144,12 +150,20 @@ int runQuoteCommand(const QuoteOptions &options, FILE *out, FILE *err)
         snapshot.rows.append(quoteRowForDocument(documents.at(i), choices, snapshot.profile, snapshot.duplex,
                                                  format, details.at(i)));
 
+    // Only a quote written out is issued; it is numbered against the stored ones and kept.
+    const bool issuing = options.save && (!options.pdfPath.isEmpty() || !options.xlsxPath.isEmpty());
+    std::unique_ptr<QuoteArchive> archive = issuing ? std::make_unique<QuoteArchive>() : nullptr;
+    issueQuote(snapshot,
+               archive ? archive->nextNumber(snapshot.createdAt) : makeQuoteNumber(snapshot.createdAt),
+               currentLanguageCode());
+
     const QByteArray printed =
         options.json ? quoteJson(snapshot, documents) : quoteTable(snapshot, documents);
     std::fwrite(printed.constData(), 1, size_t(printed.size()), out);
     std::fflush(out);
 
     int status = 0;
+    bool written = false;
     if (!options.pdfPath.isEmpty()) {
         const QuotePdfResult pdf = writeQuotePdf(buildQuoteHtml(snapshot), format.locale(), options.pdfPath);
         if (!pdf.written) {
@@ -157,6 +171,7 @@ int runQuoteCommand(const QuoteOptions &options, FILE *out, FILE *err)
                          qPrintable(pdf.errorText));
             status = 1;
         }
+        written = written || pdf.written;
     }
     if (!options.xlsxPath.isEmpty()) {
         const WorkbookResult workbook = writeQuoteWorkbook(snapshot, options.xlsxPath);
@@ -165,6 +180,16 @@ int runQuoteCommand(const QuoteOptions &options, FILE *out, FILE *err)
                          qPrintable(workbook.errorText));
             status = 1;
         }
+        written = written || workbook.status == WorkbookStatus::Written;
+    }
+    // The documents stay whatever happens to the history; a failure there is only said.
+    if (archive && written) {
+        const QString error = archive->save(snapshot);
+        if (error.isEmpty())
+            std::fprintf(err, "orvanta-cli: saved as quote %s\n", qPrintable(snapshot.quoteNumber));
+        else
+            std::fprintf(err, "orvanta-cli: quote %s was not saved in the quote history: %s\n",
+                         qPrintable(snapshot.quoteNumber), qPrintable(error));
     }
     return status;
 }

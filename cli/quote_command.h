@@ -18,6 +18,7 @@ struct QuoteOptions
     bool json = false;
     QString pdfPath;
     QString xlsxPath;
+    bool save = true; // keep an issued quote in the history
 };
 
 // Reads the arguments after "quote". Returns an error text for a usage error, empty otherwise.

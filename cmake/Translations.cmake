@@ -13,7 +13,7 @@ qt_add_resources(orvanta_export_gui "orvanta_translations" PREFIX /i18n BASE ${O
 # The texts live in both libraries, so lupdate scans the source folders rather than one target.
 get_target_property(ORVANTA_LUPDATE Qt6::lupdate IMPORTED_LOCATION)
 set(ORVANTA_SOURCE_DIRS)
-foreach(dir app documents analysis pricing storage settings_dialog export zip cli)
+foreach(dir app documents analysis pricing storage settings_dialog quote_history export zip cli)
   if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${dir})
     list(APPEND ORVANTA_SOURCE_DIRS ${dir})
   endif()

@@ -188,7 +188,7 @@ QString metaHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
         QCoreApplication::translate(
             "MainWindow",
             "报价编号：%1<br>价格角色：%2<br>报价日期：%3<br>有效期至：%4<br>币种：%5<br>打印方式：%6")
-            .arg(makeQuoteNumber(snapshot.createdAt), escaped(snapshot.profileName),
+            .arg(quoteNumberOf(snapshot), escaped(snapshot.profileName),
                  format.locale().toString(today, QLocale::ShortFormat),
                  format.locale().toString(today.addDays(snapshot.profile.quoteValidityDays),
                                           QLocale::ShortFormat),

@@ -35,6 +35,7 @@ QuoteRow quoteRowForDocument(const DocumentInfo &info, const QuoteChoices &choic
                              const PageDetails &details)
 {
     QuoteRow row;
+    row.filePath = info.filePath;
     row.fileName = info.fileName;
     row.colorMode = choices.colorMode;
     row.pagesText = pagesCellText(info);

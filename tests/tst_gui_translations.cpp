@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLayout>
@@ -105,6 +106,13 @@ private Q_SLOTS:
             QStringList clipped;
             for (const char *bar : {"topBar", "bottomBar"})
                 collectSqueezed(ui.child<QWidget>(bar)->layout(), clipped);
+            // The quote history at its smallest.
+            ui.child<QAbstractButton>("quoteHistoryButton")->click();
+            auto *history = ui.window().findChild<QDialog *>(QStringLiteral("quoteHistoryWindow"));
+            history->resize(history->minimumSize());
+            QTest::qWait(20);
+            collectSqueezed(history->layout(), clipped);
+            saveScreenshot(history, QStringLiteral("translated-%1-history").arg(code));
             // Header sections and cells must hold their text, stylesheet padding included.
             for (int column = 0; column < DocumentColumnCount; ++column) {
                 const int width = table->columnWidth(column);

@@ -77,7 +77,7 @@ private Q_SLOTS:
     {
         QStringList arguments = {"-no-obsolete", "-locations", "none", "-extensions", "cpp,h"};
         for (const char *folder : {"app", "documents", "analysis", "pricing", "storage", "settings_dialog",
-                                   "export", "zip", "cli"}) {
+                                   "quote_history", "export", "zip", "cli"}) {
             if (QDir(QStringLiteral(ORVANTA_SOURCE_DIR "/") + QLatin1String(folder)).exists())
                 arguments << QLatin1String(folder);
         }

@@ -702,6 +702,30 @@ Seiten je Format: %3</translation>
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>Geschätzte Seitenzahl: Die Datei ist beschädigt, daher wurden ihre Seitenobjekte gezählt</translation>
+        <source>客户名称</source>
+        <translation>Kundenname</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>Angebotsverlauf</translation>
+    </message>
+    <message>
+        <source>%1；报价记录未保存：%2</source>
+        <translation>%1; Angebot nicht im Verlauf gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>部分文件已不存在</source>
+        <translation>Einige Dateien existieren nicht mehr</translation>
+    </message>
+    <message>
+        <source>以下文件已不存在，未载入（其金额仍保存在报价记录中）：
+%1</source>
+        <translation>Diese Dateien existieren nicht mehr und wurden nicht geladen (ihre Beträge bleiben im Angebotsverlauf):
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用</source>
+        <translation>Die Datenbank ist nicht verfügbar</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1021,131 @@ Schwelle 0 schaltet den Mengenrabatt ab.</translation>
     <message>
         <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
         <translation>Erkennt Farbe und Format jeder Seite: Jede Seite wird nach ihrem eigenen Format berechnet, die Schwarzweißseiten eines Farbdokuments zum Schwarzweißpreis. Ein von Hand eingegebener Stückpreis hat weiterhin Vorrang.</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryModel</name>
+    <message>
+        <source>报价编号</source>
+        <translation>Angebotsnr.</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Summe</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryWindow</name>
+    <message>
+        <source>不限</source>
+        <translation>Beliebig</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>Angebotsverlauf</translation>
+    </message>
+    <message>
+        <source>编号、客户或文件名</source>
+        <translation>Nummer, Kunde oder Dateiname</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>导出 Excel</source>
+        <translation>Excel exportieren</translation>
+    </message>
+    <message>
+        <source>载入清单</source>
+        <translation>In Liste laden</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 条报价</source>
+        <translation>
+            <numerusform>%n Angebot</numerusform>
+            <numerusform>%n Angebote</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>报价记录无法读取：%1</source>
+        <translation>Der Angebotsverlauf kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>无法重新导出</source>
+        <translation>Erneuter Export nicht möglich</translation>
+    </message>
+    <message>
+        <source>这条报价记录不含完整明细，只能查看和删除。</source>
+        <translation>Dieser Eintrag enthält keine vollständigen Details; er kann nur angesehen und gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>PDF-Angebot exportieren</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Excel-Aufstellung exportieren</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>已导出：%1</source>
+        <translation>Exportiert: %1</translation>
+    </message>
+    <message>
+        <source>无法载入</source>
+        <translation>Laden nicht möglich</translation>
+    </message>
+    <message>
+        <source>删除报价记录</source>
+        <translation>Angebot löschen</translation>
+    </message>
+    <message>
+        <source>删除报价 %1？此操作无法撤销。</source>
+        <translation>Angebot %1 löschen? Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Löschen fehlgeschlagen</translation>
     </message>
 </context>
 <context>

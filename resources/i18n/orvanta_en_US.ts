@@ -702,6 +702,30 @@ Pages per size: %3</translation>
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>Estimated page count: the file is damaged, so its page objects were counted</translation>
+        <source>客户名称</source>
+        <translation>Customer name</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>Quote history</translation>
+    </message>
+    <message>
+        <source>%1；报价记录未保存：%2</source>
+        <translation>%1; the quote was not saved in the history: %2</translation>
+    </message>
+    <message>
+        <source>部分文件已不存在</source>
+        <translation>Some files no longer exist</translation>
+    </message>
+    <message>
+        <source>以下文件已不存在，未载入（其金额仍保存在报价记录中）：
+%1</source>
+        <translation>These files no longer exist and were not loaded (their amounts stay in the quote history):
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用</source>
+        <translation>The database is not available</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1021,131 @@ a threshold of 0 turns the volume discount off.</translation>
     <message>
         <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
         <translation>Detects the color and size of every page: each page is priced at its own size, and the black-and-white pages of a color document at the black-and-white price. A unit price typed into a row still takes precedence.</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryModel</name>
+    <message>
+        <source>报价编号</source>
+        <translation>Quote no.</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryWindow</name>
+    <message>
+        <source>不限</source>
+        <translation>Any</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>Quote history</translation>
+    </message>
+    <message>
+        <source>编号、客户或文件名</source>
+        <translation>Number, customer or file name</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>导出 Excel</source>
+        <translation>Export Excel</translation>
+    </message>
+    <message>
+        <source>载入清单</source>
+        <translation>Load into list</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 条报价</source>
+        <translation>
+            <numerusform>%n quote</numerusform>
+            <numerusform>%n quotes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>报价记录无法读取：%1</source>
+        <translation>The quote history cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>无法重新导出</source>
+        <translation>Cannot export again</translation>
+    </message>
+    <message>
+        <source>这条报价记录不含完整明细，只能查看和删除。</source>
+        <translation>This quote record has no complete details; it can only be viewed and deleted.</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>Export PDF quote</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Export Excel details</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>Export failed</translation>
+    </message>
+    <message>
+        <source>已导出：%1</source>
+        <translation>Exported: %1</translation>
+    </message>
+    <message>
+        <source>无法载入</source>
+        <translation>Cannot load</translation>
+    </message>
+    <message>
+        <source>删除报价记录</source>
+        <translation>Delete quote</translation>
+    </message>
+    <message>
+        <source>删除报价 %1？此操作无法撤销。</source>
+        <translation>Delete quote %1? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Delete failed</translation>
     </message>
 </context>
 <context>

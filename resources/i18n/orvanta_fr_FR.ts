@@ -702,6 +702,30 @@ Pages par format : %3</translation>
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>Nombre de pages estimé&#xa0;: le fichier est endommagé, ses objets page ont donc été comptés</translation>
+        <source>客户名称</source>
+        <translation>Nom du client</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>Historique des devis</translation>
+    </message>
+    <message>
+        <source>%1；报价记录未保存：%2</source>
+        <translation>%1 ; devis non enregistré dans l’historique : %2</translation>
+    </message>
+    <message>
+        <source>部分文件已不存在</source>
+        <translation>Certains fichiers n’existent plus</translation>
+    </message>
+    <message>
+        <source>以下文件已不存在，未载入（其金额仍保存在报价记录中）：
+%1</source>
+        <translation>Ces fichiers n’existent plus et n’ont pas été chargés (leurs montants restent dans l’historique) :
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用</source>
+        <translation>La base de données n’est pas disponible</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1021,131 @@ un seuil de 0 désactive la remise quantité.</translation>
     <message>
         <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
         <translation>Détecte la couleur et le format de chaque page : chaque page est facturée à son propre format, et les pages noir et blanc d’un document couleur au prix noir et blanc. Un prix unitaire saisi à la main reste prioritaire.</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryModel</name>
+    <message>
+        <source>报价编号</source>
+        <translation>N° de devis</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryWindow</name>
+    <message>
+        <source>不限</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>Historique des devis</translation>
+    </message>
+    <message>
+        <source>编号、客户或文件名</source>
+        <translation>Numéro, client ou nom de fichier</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>Exporter PDF</translation>
+    </message>
+    <message>
+        <source>导出 Excel</source>
+        <translation>Exporter Excel</translation>
+    </message>
+    <message>
+        <source>载入清单</source>
+        <translation>Charger dans la liste</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 条报价</source>
+        <translation>
+            <numerusform>%n devis</numerusform>
+            <numerusform>%n devis</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>报价记录无法读取：%1</source>
+        <translation>L’historique des devis est illisible : %1</translation>
+    </message>
+    <message>
+        <source>无法重新导出</source>
+        <translation>Impossible de réexporter</translation>
+    </message>
+    <message>
+        <source>这条报价记录不含完整明细，只能查看和删除。</source>
+        <translation>Cet enregistrement ne contient pas tous les détails ; il peut seulement être consulté et supprimé.</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>Exporter le devis PDF</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Exporter le détail Excel</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>Échec de l’export</translation>
+    </message>
+    <message>
+        <source>已导出：%1</source>
+        <translation>Exporté : %1</translation>
+    </message>
+    <message>
+        <source>无法载入</source>
+        <translation>Chargement impossible</translation>
+    </message>
+    <message>
+        <source>删除报价记录</source>
+        <translation>Supprimer le devis</translation>
+    </message>
+    <message>
+        <source>删除报价 %1？此操作无法撤销。</source>
+        <translation>Supprimer le devis %1 ? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Échec de la suppression</translation>
     </message>
 </context>
 <context>

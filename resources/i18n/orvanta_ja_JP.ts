@@ -691,6 +691,30 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>推定ページ数：ファイルが破損しているため、ページオブジェクトを数えました</translation>
+        <source>客户名称</source>
+        <translation>顧客名</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>見積履歴</translation>
+    </message>
+    <message>
+        <source>%1；报价记录未保存：%2</source>
+        <translation>%1。見積履歴に保存できませんでした：%2</translation>
+    </message>
+    <message>
+        <source>部分文件已不存在</source>
+        <translation>一部のファイルがありません</translation>
+    </message>
+    <message>
+        <source>以下文件已不存在，未载入（其金额仍保存在报价记录中）：
+%1</source>
+        <translation>次のファイルは存在しないため読み込みませんでした（金額は見積履歴に残ります）：
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用</source>
+        <translation>データベースを使用できません</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1010,130 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
         <translation>ページごとに色とサイズを認識します。各ページはそれぞれのサイズで計算され、カラー文書の白黒ページは白黒単価で計算されます。手入力した単価が引き続き優先されます。</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryModel</name>
+    <message>
+        <source>报价编号</source>
+        <translation>見積番号</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>顧客</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>合計</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryWindow</name>
+    <message>
+        <source>不限</source>
+        <translation>指定なし</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>見積履歴</translation>
+    </message>
+    <message>
+        <source>编号、客户或文件名</source>
+        <translation>番号・顧客・ファイル名</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>PDF 出力</translation>
+    </message>
+    <message>
+        <source>导出 Excel</source>
+        <translation>Excel 出力</translation>
+    </message>
+    <message>
+        <source>载入清单</source>
+        <translation>リストに読み込む</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>削除</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 条报价</source>
+        <translation>
+            <numerusform>%n 件の見積</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>报价记录无法读取：%1</source>
+        <translation>見積履歴を読み込めません：%1</translation>
+    </message>
+    <message>
+        <source>无法重新导出</source>
+        <translation>再出力できません</translation>
+    </message>
+    <message>
+        <source>这条报价记录不含完整明细，只能查看和删除。</source>
+        <translation>この見積記録には完全な明細がないため、表示と削除のみできます。</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>PDF 見積書を出力</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Excel 明細を出力</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel ブック (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>出力に失敗しました</translation>
+    </message>
+    <message>
+        <source>已导出：%1</source>
+        <translation>出力しました：%1</translation>
+    </message>
+    <message>
+        <source>无法载入</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>删除报价记录</source>
+        <translation>見積記録を削除</translation>
+    </message>
+    <message>
+        <source>删除报价 %1？此操作无法撤销。</source>
+        <translation>見積 %1 を削除しますか？元に戻せません。</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>削除に失敗しました</translation>
     </message>
 </context>
 <context>

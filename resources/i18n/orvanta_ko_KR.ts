@@ -691,6 +691,30 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>추정 페이지 수: 파일이 손상되어 페이지 개체 수를 세었습니다</translation>
+        <source>客户名称</source>
+        <translation>고객 이름</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>견적 기록</translation>
+    </message>
+    <message>
+        <source>%1；报价记录未保存：%2</source>
+        <translation>%1; 견적 기록에 저장하지 못했습니다: %2</translation>
+    </message>
+    <message>
+        <source>部分文件已不存在</source>
+        <translation>일부 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>以下文件已不存在，未载入（其金额仍保存在报价记录中）：
+%1</source>
+        <translation>다음 파일이 없어 불러오지 않았습니다(금액은 견적 기록에 남아 있습니다):
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用</source>
+        <translation>데이터베이스를 사용할 수 없습니다</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1010,130 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
     <message>
         <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
         <translation>페이지마다 색상과 크기를 인식합니다. 각 페이지는 자체 크기로 계산되며, 컬러 문서의 흑백 페이지는 흑백 단가로 계산됩니다. 직접 입력한 단가가 계속 우선합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryModel</name>
+    <message>
+        <source>报价编号</source>
+        <translation>견적 번호</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>고객</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>페이지</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>합계</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryWindow</name>
+    <message>
+        <source>不限</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>견적 기록</translation>
+    </message>
+    <message>
+        <source>编号、客户或文件名</source>
+        <translation>번호, 고객 또는 파일 이름</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>끝</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>PDF 내보내기</translation>
+    </message>
+    <message>
+        <source>导出 Excel</source>
+        <translation>Excel 내보내기</translation>
+    </message>
+    <message>
+        <source>载入清单</source>
+        <translation>목록으로 불러오기</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 条报价</source>
+        <translation>
+            <numerusform>견적 %n건</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>报价记录无法读取：%1</source>
+        <translation>견적 기록을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>无法重新导出</source>
+        <translation>다시 내보낼 수 없습니다</translation>
+    </message>
+    <message>
+        <source>这条报价记录不含完整明细，只能查看和删除。</source>
+        <translation>이 견적 기록에는 전체 내역이 없어 보기와 삭제만 할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>PDF 견적서 내보내기</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Excel 내역 내보내기</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF 파일 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Excel 통합 문서 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>내보내기 실패</translation>
+    </message>
+    <message>
+        <source>已导出：%1</source>
+        <translation>내보냄: %1</translation>
+    </message>
+    <message>
+        <source>无法载入</source>
+        <translation>불러올 수 없습니다</translation>
+    </message>
+    <message>
+        <source>删除报价记录</source>
+        <translation>견적 기록 삭제</translation>
+    </message>
+    <message>
+        <source>删除报价 %1？此操作无法撤销。</source>
+        <translation>견적 %1을(를) 삭제할까요? 되돌릴 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>삭제 실패</translation>
     </message>
 </context>
 <context>

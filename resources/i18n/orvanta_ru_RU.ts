@@ -713,6 +713,30 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>Оценка числа страниц: файл повреждён, поэтому подсчитаны его объекты страниц</translation>
+        <source>客户名称</source>
+        <translation>Имя клиента</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>История смет</translation>
+    </message>
+    <message>
+        <source>%1；报价记录未保存：%2</source>
+        <translation>%1; смета не сохранена в истории: %2</translation>
+    </message>
+    <message>
+        <source>部分文件已不存在</source>
+        <translation>Некоторых файлов больше нет</translation>
+    </message>
+    <message>
+        <source>以下文件已不存在，未载入（其金额仍保存在报价记录中）：
+%1</source>
+        <translation>Эти файлы больше не существуют и не загружены (их суммы остаются в истории):
+%1</translation>
+    </message>
+    <message>
+        <source>数据库不可用</source>
+        <translation>База данных недоступна</translation>
     </message>
 </context>
 <context>
@@ -1008,6 +1032,132 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>逐页识别颜色和尺寸：每页按自身尺寸计价，彩色文件中的黑白页按黑白单价计价。手动输入的单价仍然优先。</source>
         <translation>Определяет цвет и формат каждой страницы: каждая страница оплачивается по своему формату, а чёрно-белые страницы цветного документа — по чёрно-белой цене. Введённая вручную цена по-прежнему имеет приоритет.</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryModel</name>
+    <message>
+        <source>报价编号</source>
+        <translation>№ сметы</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>客户</source>
+        <translation>Клиент</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Файлы</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Итого</translation>
+    </message>
+</context>
+<context>
+    <name>QuoteHistoryWindow</name>
+    <message>
+        <source>不限</source>
+        <translation>Любая</translation>
+    </message>
+    <message>
+        <source>报价记录</source>
+        <translation>История смет</translation>
+    </message>
+    <message>
+        <source>编号、客户或文件名</source>
+        <translation>Номер, клиент или имя файла</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>导出 PDF</source>
+        <translation>Экспорт PDF</translation>
+    </message>
+    <message>
+        <source>导出 Excel</source>
+        <translation>Экспорт Excel</translation>
+    </message>
+    <message>
+        <source>载入清单</source>
+        <translation>Загрузить в список</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Удалить</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 条报价</source>
+        <translation>
+            <numerusform>%n смета</numerusform>
+            <numerusform>%n сметы</numerusform>
+            <numerusform>%n смет</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>报价记录无法读取：%1</source>
+        <translation>Не удаётся прочитать историю смет: %1</translation>
+    </message>
+    <message>
+        <source>无法重新导出</source>
+        <translation>Повторный экспорт невозможен</translation>
+    </message>
+    <message>
+        <source>这条报价记录不含完整明细，只能查看和删除。</source>
+        <translation>В этой записи нет полных сведений; её можно только просмотреть и удалить.</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报价单</source>
+        <translation>Экспорт сметы в PDF</translation>
+    </message>
+    <message>
+        <source>导出 Excel 明细</source>
+        <translation>Экспорт расчёта в Excel</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Excel 工作簿 (*.xlsx)</source>
+        <translation>Книга Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>导出失败</source>
+        <translation>Ошибка экспорта</translation>
+    </message>
+    <message>
+        <source>已导出：%1</source>
+        <translation>Экспортировано: %1</translation>
+    </message>
+    <message>
+        <source>无法载入</source>
+        <translation>Не удаётся загрузить</translation>
+    </message>
+    <message>
+        <source>删除报价记录</source>
+        <translation>Удалить смету</translation>
+    </message>
+    <message>
+        <source>删除报价 %1？此操作无法撤销。</source>
+        <translation>Удалить смету %1? Это действие нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>删除失败</source>
+        <translation>Ошибка удаления</translation>
     </message>
 </context>
 <context>
