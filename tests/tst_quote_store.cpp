@@ -39,6 +39,7 @@ QuoteSnapshot sampleQuote(const QDateTime &at)
     QuoteRow second = first;
     second.fileName = QStringLiteral("scan_2024.pdf");
     second.unitPriceTyped = true;
+    second.pagesEstimated = true;
     second.lineAmount = 0.1 + 0.2; // not a round binary number
     quote.rows = {first, second};
     issueQuote(quote, QStringLiteral("Q1"), QStringLiteral("de_DE"));
