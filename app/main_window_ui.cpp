@@ -221,6 +221,11 @@ QWidget *MainWindow::buildBottomBar()
     amountValue = new QLabel(formatMoney(activeProfile, 0), bottomBar);
     amountValue->setObjectName(QStringLiteral("amountValue"));
     layout->addWidget(amountValue);
+    provisionalLabel = new QLabel(bottomBar);
+    provisionalLabel->setObjectName(QStringLiteral("provisionalLabel"));
+    provisionalLabel->setToolTip(tr("按页计价的金额要等每页的颜色和尺寸检查完才确定"));
+    provisionalLabel->hide();
+    layout->addWidget(provisionalLabel);
     layout->addStretch();
     exportButton = new QPushButton(tr("导出报价单 ▾"), bottomBar);
     exportButton->setObjectName(QStringLiteral("primaryButton"));
