@@ -242,12 +242,12 @@ void PageDetailHelpers::helperFailed(Helper *helper, PageDetailFailure failure)
     Job job = helper->job;
     removeHelper(helper);
     if (job.id != 0) {
-        if (!job.retry) {
+        const bool retrying = !job.retry;
+        if (retrying) {
             job.retry = true;
             m_retries.append(job);
-        } else {
-            Q_EMIT finished(job.id, {{}, failure});
         }
+        Q_EMIT finished(job.id, {{}, failure, retrying});
     }
     dispatch();
 }

@@ -34,6 +34,7 @@ struct PageDetailOutcome
 {
     PageDetails details;
     PageDetailFailure failure = PageDetailFailure::None;
+    bool retrying = false; // a first failure: the document is tried again and reports once more
 };
 Q_DECLARE_METATYPE(PageDetailOutcome)
 
@@ -51,8 +52,8 @@ struct PageDetailLimits
 // Measures documents' pages in helper processes (orvanta-cli in its worker mode), one per core up
 // to 4, so a document that crashes, hangs or floods the renderer costs its own details only, and
 // documents are measured side by side without sharing the renderer's process-wide lock. A helper
-// that fails is replaced and the document it held is tried once more, alone; a second failure is
-// its outcome. Documents rendered by LibreOffice (already a process of its own), and every document
+// that fails is replaced; the document it held reports the failure at once and is tried once more,
+// alone, once nothing else is being measured; what that try finds is its outcome. Documents rendered by LibreOffice (already a process of its own), and every document
 // when there is no helper program, are measured here on low-priority threads.
 class PageDetailHelpers : public QObject
 {

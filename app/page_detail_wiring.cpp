@@ -43,14 +43,14 @@ void MainWindow::applyPageDetails(const QList<PageDetailResult> &results)
     {
         const QSignalBlocker blocker(documentTable);
         const ColumnResizeFreeze freeze(documentTable);
-        for (const auto &[path, details, failure] : results) {
+        for (const auto &[path, details, failure, retrying] : results) {
             const int row = rowByPath.value(path, -1);
             if (row < 0)
                 continue; // removed while it was measured
             if (failure == PageDetailFailure::None)
                 showPageDetails(documentTable, row, details);
             else
-                showPageDetailFailure(documentTable, row, failure);
+                showPageDetailFailure(documentTable, row, failure, retrying);
             if (!rowUnitPriceTyped(documentTable, row, activeProfile))
                 writeRowUnitPrice(documentTable, row, activeProfile);
             sizeTexts.insert(cellText(row, SizeColumn));

@@ -37,7 +37,7 @@ void measurePageDetailsInInputOrder(const QList<DocumentInfo> &documents,
     QObject::connect(&helpers, &PageDetailHelpers::finished, &loop,
                      [&](quint64 job, const PageDetailOutcome &outcome) {
                          const int index = indexOfJob.value(job, -1);
-                         if (index < 0)
+                         if (index < 0 || outcome.retrying)
                              return;
                          if (outcome.failure != PageDetailFailure::None)
                              std::fprintf(err, "orvanta-cli: page details unavailable for %s: %s\n",

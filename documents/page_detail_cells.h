@@ -22,8 +22,8 @@ void showPageDetails(QTableWidget *table, int row, const PageDetails &details);
 QString pageDetailFailureText(PageDetailFailure failure);
 
 // Marks a row whose page details are unavailable: "页面详情不可用" in the size cell, the reason in
-// the tool tips; the row is priced as a whole.
-void showPageDetailFailure(QTableWidget *table, int row, PageDetailFailure failure);
+// the tool tips, and whether a second try is still to come; the row is priced as a whole.
+void showPageDetailFailure(QTableWidget *table, int row, PageDetailFailure failure, bool retrying);
 
 // The size cell's text without that mark, as the quotation lists it.
 QString sizeTextWithoutFailureMark(const QString &sizeText);

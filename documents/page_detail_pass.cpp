@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 PageDetailPass::PageDetailPass(QObject *parent) : QObject(parent), m_helpers(pageDetailHelperProgram())
 {
     connect(&m_helpers, &PageDetailHelpers::finished, this, &PageDetailPass::finish);
@@ -22,8 +24,10 @@ void PageDetailPass::enqueue(const DocumentInfo &info)
 void PageDetailPass::cancel(const QStringList &paths)
 {
     const QSet<QString> gone(paths.cbegin(), paths.cend());
-    int cancelled =
-        int(m_ready.removeIf([&gone](const PageDetailResult &result) { return gone.contains(result.path); }));
+    int cancelled = int(m_ready.removeIf([&gone](const PageDetailResult &result) {
+        return gone.contains(result.path) && !result.retrying;
+    }));
+    m_ready.removeIf([&gone](const PageDetailResult &result) { return gone.contains(result.path); });
     for (const QString &path : paths) {
         const auto running = m_running.constFind(path);
         if (running == m_running.cend())
@@ -40,7 +44,7 @@ void PageDetailPass::cancel(const QStringList &paths)
 void PageDetailPass::cancelAll()
 {
     m_helpers.cancelAll();
-    const int cancelled = int(m_running.size() + m_ready.size());
+    const int cancelled = pendingCount();
     m_running.clear();
     m_paths.clear();
     m_ready.clear();
@@ -48,15 +52,27 @@ void PageDetailPass::cancelAll()
         countDone(cancelled);
 }
 
+int PageDetailPass::finalResults(const QList<PageDetailResult> &results) const
+{
+    return int(std::count_if(results.cbegin(), results.cend(),
+                             [](const PageDetailResult &result) { return !result.retrying; }));
+}
+
+int PageDetailPass::pendingCount() const
+{
+    return int(m_running.size()) + finalResults(m_ready);
+}
+
 void PageDetailPass::finish(quint64 job, const PageDetailOutcome &outcome)
 {
-    const QString path = m_paths.take(job);
+    const QString path = outcome.retrying ? m_paths.value(job) : m_paths.take(job);
     if (path.isEmpty())
         return; // cancelled, and counted as done then
-    m_running.remove(path);
+    if (!outcome.retrying)
+        m_running.remove(path);
     if (m_ready.isEmpty())
         QMetaObject::invokeMethod(this, &PageDetailPass::flush, Qt::QueuedConnection);
-    m_ready.append({path, outcome.details, outcome.failure});
+    m_ready.append({path, outcome.details, outcome.failure, outcome.retrying});
 }
 
 void PageDetailPass::countDone(int documents)
@@ -74,5 +90,5 @@ void PageDetailPass::flush()
     if (results.isEmpty())
         return;
     Q_EMIT detailsReady(results);
-    countDone(int(results.size()));
+    countDone(finalResults(results));
 }

@@ -13,6 +13,7 @@ struct PageDetailResult
     QString path;
     PageDetails details;
     PageDetailFailure failure = PageDetailFailure::None;
+    bool retrying = false; // a first failure; the document reports again after its second try
 };
 
 // The second, slower look at analysed documents: every page's size and colour, measured by helper
@@ -31,8 +32,8 @@ public:
     void enqueue(const DocumentInfo &info);
     void cancel(const QStringList &paths);
     void cancelAll();
-    // Documents whose details have not been shown yet.
-    int pendingCount() const { return int(m_running.size() + m_ready.size()); }
+    // Documents whose final details have not been shown yet.
+    int pendingCount() const;
 
 Q_SIGNALS:
     // Results that finish close together arrive in one batch.
@@ -49,6 +50,8 @@ private:
     QHash<QString, quint64> m_running; // path -> its current job
     QHash<quint64, QString> m_paths;   // job -> path
     QList<PageDetailResult> m_ready;
+    int finalResults(const QList<PageDetailResult> &results) const;
+
     int m_done = 0;
     int m_total = 0;
 };

@@ -741,6 +741,10 @@ Seiten je Format: %3</translation>
         <source>页面详情不可用</source>
         <translation>Seitendetails nicht verfügbar</translation>
     </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>Seitendetails nicht verfügbar: %1; nach den anderen Dokumenten wird es einmal allein erneut versucht</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

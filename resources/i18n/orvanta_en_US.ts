@@ -741,6 +741,10 @@ Pages per size: %3</translation>
         <source>页面详情不可用</source>
         <translation>Page details unavailable</translation>
     </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>Page details unavailable: %1; it will be tried once more on its own after the other documents</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

@@ -741,6 +741,10 @@ Pages par format : %3</translation>
         <source>页面详情不可用</source>
         <translation>Détails des pages indisponibles</translation>
     </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>Détails des pages indisponibles : %1 ; un nouvel essai seul aura lieu après les autres documents</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

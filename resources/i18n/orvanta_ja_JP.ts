@@ -728,6 +728,10 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
         <source>页面详情不可用</source>
         <translation>ページ詳細を取得できません</translation>
     </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>ページ詳細を取得できません：%1。ほかの文書の確認後に単独でもう 1 回試します</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>

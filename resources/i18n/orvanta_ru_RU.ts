@@ -754,6 +754,10 @@ PDF и DOCX по-прежнему обрабатываются как обычн
         <source>页面详情不可用</source>
         <translation>Нет сведений о страницах</translation>
     </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>Сведения о страницах недоступны: %1; после остальных документов будет ещё одна отдельная попытка</translation>
+    </message>
 </context>
 <context>
     <name>PageLoadingIndicator</name>
