@@ -9,7 +9,7 @@
 namespace {
 
 constexpr int MaximumOtherSizes = 2; // the tool tip lists them all
-const QLatin1String FailureSeparator(" · ");
+const QString FailureSeparator = QStringLiteral(" · ");
 
 QString firstWord(const QString &text)
 {
