@@ -23,7 +23,8 @@ constexpr int kLowestNormalPriority = 19;
 
 QString pageDetailHelperProgram()
 {
-    const QFileInfo program(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("orvanta-cli")));
+    const QFileInfo program(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("orvanta-cli")));
     return program.isFile() && program.isExecutable() ? program.absoluteFilePath() : QString();
 }
 

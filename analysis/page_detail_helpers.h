@@ -53,8 +53,9 @@ struct PageDetailLimits
 // to 4, so a document that crashes, hangs or floods the renderer costs its own details only, and
 // documents are measured side by side without sharing the renderer's process-wide lock. A helper
 // that fails is replaced; the document it held reports the failure at once and is tried once more,
-// alone, once nothing else is being measured; what that try finds is its outcome. Documents rendered by LibreOffice (already a process of its own), and every document
-// when there is no helper program, are measured here on low-priority threads.
+// alone, once nothing else is being measured; what that try finds is its outcome. Documents rendered by
+// LibreOffice (already a process of its own), and every document when there is no helper program, are
+// measured here on low-priority threads.
 class PageDetailHelpers : public QObject
 {
     Q_OBJECT

@@ -9,8 +9,8 @@
 //                                        the peer check (colour: 1 colour, 0 grey)
 #include "analysis/document_analyzer.h"
 #include "analysis/helper_process.h"
-#include "analysis/page_detail_helpers.h"
 #include "analysis/page_detail_analysis.h"
+#include "analysis/page_detail_helpers.h"
 #include "analysis/pdf_analyzer.h"
 #include "analysis/pdf_page_facts.h"
 
@@ -19,8 +19,8 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
-#include <QThread>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -69,7 +69,6 @@ double seconds(const QElapsedTimer &timer)
 {
     return timer.nsecsElapsed() / 1e9;
 }
-
 
 // The whole pass over the documents by the helpers; the answers in document order.
 QList<PageDetails> measureWithHelpers(const QList<DocumentInfo> &documents)
@@ -139,8 +138,8 @@ public:
             auto *loop = new QProcess;
             // In a session of their own, as programs started elsewhere are (the scheduler shares
             // the processor between sessions first).
-            loop->start(QStringLiteral("setsid"), {QStringLiteral("sh"), QStringLiteral("-c"),
-                                                   QStringLiteral("while :; do :; done")});
+            loop->start(QStringLiteral("setsid"),
+                        {QStringLiteral("sh"), QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
             m_loops.append(loop);
         }
     }
@@ -184,7 +183,8 @@ void compareWithHelpers(const QString &file, const QString &copy, int pages)
     std::printf("two documents of %d pages   in this process %6.1f pages/s (peak %.0f MB)   "
                 "helpers %6.1f pages/s (peak %.0f MB)   %.2fx  %s\n",
                 pages, 2 * pages / inProcessSeconds, inProcessPeak, 2 * pages / helpersSeconds, helpersPeak,
-                inProcessSeconds / helpersSeconds, byHelpers == inProcess ? "same answers" : "ANSWERS DIFFER");
+                inProcessSeconds / helpersSeconds,
+                byHelpers == inProcess ? "same answers" : "ANSWERS DIFFER");
 
     const BusyMachine busy;
     timer.restart();

@@ -14,7 +14,8 @@ int runAnalyzeCommand(const QStringList &paths, bool pageDetails, FILE *out, FIL
     };
     if (!pageDetails) {
         // Printed as soon as the next document in input order is ready, so a long run shows progress.
-        analyzeInInputOrder(input.documents, [&print](const DocumentInfo &info) { print(documentJsonLine(info)); });
+        analyzeInInputOrder(input.documents,
+                            [&print](const DocumentInfo &info) { print(documentJsonLine(info)); });
         return input.allPathsExist ? 0 : 1;
     }
     // Like the window: the page counts first, then the helpers measure every page, several

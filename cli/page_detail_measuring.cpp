@@ -34,21 +34,20 @@ void measurePageDetailsInInputOrder(const QList<DocumentInfo> &documents,
     QHash<quint64, int> indexOfJob;
     int handedOver = 0;
     QEventLoop loop;
-    QObject::connect(&helpers, &PageDetailHelpers::finished, &loop,
-                     [&](quint64 job, const PageDetailOutcome &outcome) {
-                         const int index = indexOfJob.value(job, -1);
-                         if (index < 0 || outcome.retrying)
-                             return;
-                         if (outcome.failure != PageDetailFailure::None)
-                             std::fprintf(err, "orvanta-cli: page details unavailable for %s: %s\n",
-                                          qPrintable(documents.at(index).filePath),
-                                          failureText(outcome.failure));
-                         outcomes[index] = outcome.details;
-                         for (; handedOver < outcomes.size() && outcomes.at(handedOver); ++handedOver)
-                             onResult(handedOver, *outcomes.at(handedOver));
-                         if (handedOver == outcomes.size())
-                             loop.quit();
-                     });
+    QObject::connect(
+        &helpers, &PageDetailHelpers::finished, &loop, [&](quint64 job, const PageDetailOutcome &outcome) {
+            const int index = indexOfJob.value(job, -1);
+            if (index < 0 || outcome.retrying)
+                return;
+            if (outcome.failure != PageDetailFailure::None)
+                std::fprintf(err, "orvanta-cli: page details unavailable for %s: %s\n",
+                             qPrintable(documents.at(index).filePath), failureText(outcome.failure));
+            outcomes[index] = outcome.details;
+            for (; handedOver < outcomes.size() && outcomes.at(handedOver); ++handedOver)
+                onResult(handedOver, *outcomes.at(handedOver));
+            if (handedOver == outcomes.size())
+                loop.quit();
+        });
     for (int i = 0; i < documents.size(); ++i) {
         if (documents.at(i).pageCount < 1)
             outcomes[i] = PageDetails();

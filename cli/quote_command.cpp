@@ -138,7 +138,8 @@ int runQuoteCommand(const QuoteOptions &options, FILE *out, FILE *err)
     QList<PageDetails> details(documents.size());
     if (snapshot.profile.pricePageByPage)
         measurePageDetailsInInputOrder(
-            documents, [&details](int index, const PageDetails &measured) { details[index] = measured; }, err);
+            documents, [&details](int index, const PageDetails &measured) { details[index] = measured; },
+            err);
     for (qsizetype i = 0; i < documents.size(); ++i)
         snapshot.rows.append(quoteRowForDocument(documents.at(i), choices, snapshot.profile, snapshot.duplex,
                                                  format, details.at(i)));

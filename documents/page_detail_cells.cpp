@@ -82,9 +82,10 @@ QString pageDetailFailureText(PageDetailFailure failure)
 void showPageDetailFailure(QTableWidget *table, int row, PageDetailFailure failure, bool retrying)
 {
     const QString breakdown =
-        (retrying ? QCoreApplication::translate("MainWindow", "页面详情不可用：%1，其他文档检查完后会单独再试一次")
-                  : QCoreApplication::translate("MainWindow",
-                                                "页面详情不可用：%1（已单独重试一次），本行按整份文档计价"))
+        (retrying
+             ? QCoreApplication::translate("MainWindow", "页面详情不可用：%1，其他文档检查完后会单独再试一次")
+             : QCoreApplication::translate("MainWindow",
+                                           "页面详情不可用：%1（已单独重试一次），本行按整份文档计价"))
             .arg(pageDetailFailureText(failure));
     if (QTableWidgetItem *pages = table->item(row, PagesColumn)) {
         pages->setData(PageDetailsRole, QVariant());

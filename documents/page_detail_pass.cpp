@@ -24,9 +24,8 @@ void PageDetailPass::enqueue(const DocumentInfo &info)
 void PageDetailPass::cancel(const QStringList &paths)
 {
     const QSet<QString> gone(paths.cbegin(), paths.cend());
-    int cancelled = int(m_ready.removeIf([&gone](const PageDetailResult &result) {
-        return gone.contains(result.path) && !result.retrying;
-    }));
+    int cancelled = int(m_ready.removeIf(
+        [&gone](const PageDetailResult &result) { return gone.contains(result.path) && !result.retrying; }));
     m_ready.removeIf([&gone](const PageDetailResult &result) { return gone.contains(result.path); });
     for (const QString &path : paths) {
         const auto running = m_running.constFind(path);

@@ -308,24 +308,26 @@ private Q_SLOTS:
         shop.pricePageByPage = true;
         WindowHarness ui({{General, shop}}, General);
         auto released = std::make_shared<std::atomic_bool>(false);
-        ui.window().setPageDetailAnalyzer([released](const DocumentInfo &, const std::atomic_bool *cancelled) {
-            while (!*released && !*cancelled)
-                QThread::msleep(5);
-            return PageDetails();
-        });
+        ui.window().setPageDetailAnalyzer(
+            [released](const DocumentInfo &, const std::atomic_bool *cancelled) {
+                while (!*released && !*cancelled)
+                    QThread::msleep(5);
+                return PageDetails();
+            });
         QVERIFY(ui.add({QStringLiteral(ORVANTA_TEST_DATA_DIR "/pdf/five-pages.pdf"),
                         QStringLiteral(ORVANTA_TEST_DATA_DIR "/pdf/a4-portrait.pdf")}));
         auto *provisional = ui.child<QLabel>("provisionalLabel");
         QVERIFY(!provisional->isHidden());
         QCOMPARE(provisional->text(), QStringLiteral("暂估，2 个文档仍在检查"));
+        saveScreenshot(&ui.window(), QStringLiteral("provisional-total-zh_CN"));
         const qsizetype boxes = ui.boxTexts.size();
         ui.child<QAction>("exportExcelAction")->trigger();
         QCOMPARE(ui.boxTexts.size(), boxes + 1);
-        QVERIFY2(ui.boxTexts.last().contains(QStringLiteral("还有 2 个文档正在检查")), qPrintable(ui.boxTexts.last()));
+        QVERIFY2(ui.boxTexts.last().contains(QStringLiteral("还有 2 个文档正在检查")),
+                 qPrintable(ui.boxTexts.last()));
 
-        runDialog(ui.window(), true, [](PriceSettingsDialog &dialog) {
-            dialog.form().pricePageByPage->setChecked(false);
-        });
+        runDialog(ui.window(), true,
+                  [](PriceSettingsDialog &dialog) { dialog.form().pricePageByPage->setChecked(false); });
         QVERIFY(provisional->isHidden());
         bool fileDialogShown = false;
         onNextModal<QFileDialog>([&fileDialogShown](QFileDialog *dialog) {

@@ -33,8 +33,8 @@ void TestPageDetailHelpers::hostileDocumentCostsItsOwnDetailsOnly_data()
     QTest::addColumn<bool>("cancelled");
     QTest::newRow("helper crashes") << "abort-helper" << int(PageDetailFailure::Crashed) << false;
     QTest::newRow("helper hangs") << "hang-helper" << int(PageDetailFailure::TimedOut) << false;
-    QTest::newRow("helper reaches the memory cap") << "allocate-helper" << int(PageDetailFailure::OutOfMemory)
-                                                   << false;
+    QTest::newRow("helper reaches the memory cap")
+        << "allocate-helper" << int(PageDetailFailure::OutOfMemory) << false;
     QTest::newRow("hanging document removed") << "hang-helper" << int(PageDetailFailure::None) << true;
 }
 
