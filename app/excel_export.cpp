@@ -10,6 +10,8 @@
 
 void MainWindow::exportExcel()
 {
+    if (refuseExportWhileAwaitingPagePrices())
+        return;
     const QString defaultPath =
         QDir::homePath() +
         tr("/核价明细_%1.xlsx").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmm")));

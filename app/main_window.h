@@ -148,6 +148,8 @@ private:
     // The page-detail pass that follows each page count.
     void buildPageDetailPass();
     void applyPageDetails(const QList<PageDetailResult> &results);
+    int rowsAwaitingPagePrices() const;
+    bool refuseExportWhileAwaitingPagePrices();
 
     QSqlDatabase database;
     bool databaseReady = false; // opened and upgraded without a reported failure
@@ -178,6 +180,7 @@ private:
     QLabel *fileCountLabel = nullptr;
     QLabel *pageCountLabel = nullptr;
     QLabel *amountValue = nullptr;
+    QLabel *provisionalLabel = nullptr;
     QSpinBox *globalCopiesSpin = nullptr;
     QComboBox *profileCombo = nullptr;
     QComboBox *colorModeCombo = nullptr;

@@ -222,6 +222,11 @@ QWidget *MainWindow::buildBottomBar()
     amountValue = new QLabel(formatMoney(activeProfile, 0), bottomBar);
     amountValue->setObjectName(QStringLiteral("amountValue"));
     layout->addWidget(amountValue);
+    provisionalLabel = new QLabel(bottomBar);
+    provisionalLabel->setObjectName(QStringLiteral("provisionalLabel"));
+    provisionalLabel->setToolTip(tr("按页计价的金额要等每页的颜色和尺寸检查完才确定"));
+    provisionalLabel->hide();
+    layout->addWidget(provisionalLabel);
     layout->addStretch();
     // The customer of this quote, typed without opening the price settings.
     layout->addWidget(new QLabel(tr("客户"), bottomBar));

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -42,11 +43,14 @@ void MainWindow::applyPageDetails(const QList<PageDetailResult> &results)
     {
         const QSignalBlocker blocker(documentTable);
         const ColumnResizeFreeze freeze(documentTable);
-        for (const auto &[path, details] : results) {
+        for (const auto &[path, details, failure, retrying] : results) {
             const int row = rowByPath.value(path, -1);
             if (row < 0)
                 continue; // removed while it was measured
-            showPageDetails(documentTable, row, details);
+            if (failure == PageDetailFailure::None)
+                showPageDetails(documentTable, row, details);
+            else
+                showPageDetailFailure(documentTable, row, failure, retrying);
             if (!rowUnitPriceTyped(documentTable, row, activeProfile))
                 writeRowUnitPrice(documentTable, row, activeProfile);
             sizeTexts.insert(cellText(row, SizeColumn));
@@ -54,4 +58,22 @@ void MainWindow::applyPageDetails(const QList<PageDetailResult> &results)
     }
     raiseSizeColumnWidth(sizeTexts);
     recalculate();
+}
+
+int MainWindow::rowsAwaitingPagePrices() const
+{
+    // Without page-by-page pricing the details change no amount.
+    return activeProfile.pricePageByPage ? pageDetailPass->pendingCount() : 0;
+}
+
+bool MainWindow::refuseExportWhileAwaitingPagePrices()
+{
+    const int awaiting = rowsAwaitingPagePrices();
+    if (awaiting == 0)
+        return false;
+    QMessageBox::information(this, tr("暂不能导出"),
+                             tr("当前价格角色按页计价，还有 %n 个文档正在检查每页的颜色和尺寸，"
+                                "检查完成前的金额不是最终金额。请等底部的“暂估”消失后再导出。",
+                                nullptr, awaiting));
+    return true;
 }

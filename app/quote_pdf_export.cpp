@@ -21,6 +21,8 @@ QString MainWindow::makeQuoteNumber() const
 
 void MainWindow::exportQuotePdf()
 {
+    if (refuseExportWhileAwaitingPagePrices())
+        return;
     const QString defaultPath =
         QDir::homePath() +
         tr("/打印报价单_%1.pdf").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_HHmm")));

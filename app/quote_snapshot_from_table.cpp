@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "documents/document_columns.h"
+#include "documents/page_detail_cells.h"
 #include "export/quote_lines.h"
 #include "export/quote_snapshot.h"
 #include "pricing/regional_format.h"
@@ -25,7 +26,7 @@ QuoteSnapshot MainWindow::quoteSnapshot() const
         line.fileName = cellText(row, FileNameColumn);
         line.colorMode = rowColorMode(row);
         line.pagesText = cellText(row, PagesColumn);
-        line.paperSize = cellText(row, SizeColumn);
+        line.paperSize = sizeTextWithoutFailureMark(cellText(row, SizeColumn));
         line.copiesText = cellText(row, CopiesColumn);
         line.unitPriceText = cellText(row, UnitPriceColumn);
         line.binding = rowBinding(row);

@@ -91,6 +91,9 @@ void MainWindow::recalculate()
                                      format.money(totals.preTaxAmount),
                                      format.locale().toString(effectiveTaxRate(activeProfile), 'f', 2),
                                      format.money(totals.taxAmount)));
+    const int awaiting = rowsAwaitingPagePrices();
+    provisionalLabel->setText(tr("暂估，%n 个文档仍在检查", nullptr, awaiting));
+    provisionalLabel->setVisible(awaiting > 0);
     exportButton->setEnabled(rows > 0 && pendingAnalyses == 0);
     setEmptyHintVisible(rows == 0);
 }

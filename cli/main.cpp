@@ -1,3 +1,4 @@
+#include "analysis/page_detail_worker.h"
 #include "cli/analyze_command.h"
 #include "cli/quote_command.h"
 #include "orvanta_version.h"
@@ -109,6 +110,11 @@ int runQuotes(const QStringList &arguments)
 
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && qstrcmp(argv[1], kPageDetailWorkerArgument) == 0) {
+        // A helper of the window or of another orvanta-cli; not for people, so not in the usage.
+        QCoreApplication app(argc, argv);
+        return runPageDetailWorker();
+    }
     const bool quote = argc > 1 && (qstrcmp(argv[1], "quote") == 0 || qstrcmp(argv[1], "quotes") == 0);
     std::unique_ptr<QCoreApplication> app;
     if (quote) {

@@ -1,9 +1,9 @@
 #include "cli/quote_command.h"
 
 #include "analysis/document_info.h"
-#include "analysis/page_detail_analysis.h"
 #include "cli/document_analysis.h"
 #include "cli/quote_archive.h"
+#include "cli/page_detail_measuring.h"
 #include "cli/quote_output.h"
 #include "cli/stored_pricing.h"
 #include "export/gui_quote_pdf.h"
@@ -144,8 +144,9 @@ int runQuoteCommand(const QuoteOptions &options, FILE *out, FILE *err)
     // measured once every page count is known.
     QList<PageDetails> details(documents.size());
     if (snapshot.profile.pricePageByPage)
-        details = QtConcurrent::blockingMapped<QList<PageDetails>>(
-            documents, [](const DocumentInfo &info) { return analyzePageDetails(info); });
+        measurePageDetailsInInputOrder(
+            documents, [&details](int index, const PageDetails &measured) { details[index] = measured; },
+            err);
     for (qsizetype i = 0; i < documents.size(); ++i)
         snapshot.rows.append(quoteRowForDocument(documents.at(i), choices, snapshot.profile, snapshot.duplex,
                                                  format, details.at(i)));

@@ -1,60 +1,40 @@
 #include "documents/page_detail_pass.h"
 
-#include "analysis/page_detail_analysis.h"
+#include "analysis/helper_process.h"
 
 #include <QSet>
-#include <QThread>
 
 #include <algorithm>
 
-PageDetailPass::PageDetailPass(QObject *parent)
-    : QObject(parent), m_analyzer([](const DocumentInfo &info, const std::atomic_bool *cancelled) {
-          return analyzePageDetails(info, cancelled);
-      })
+PageDetailPass::PageDetailPass(QObject *parent) : QObject(parent), m_helpers(pageDetailHelperProgram())
 {
-    m_pool.setMaxThreadCount(std::clamp(QThread::idealThreadCount() / 2, 1, 2));
-    // Idle priority: on Linux the only one below normal that the scheduler honours.
-    m_pool.setThreadPriority(QThread::IdlePriority);
-}
-
-PageDetailPass::~PageDetailPass()
-{
-    cancelAll();
-    m_pool.waitForDone();
+    connect(&m_helpers, &PageDetailHelpers::finished, this, &PageDetailPass::finish);
 }
 
 void PageDetailPass::enqueue(const DocumentInfo &info)
 {
     cancel({info.filePath});
-    const Flag flag = std::make_shared<std::atomic_bool>(false);
-    m_running.insert(info.filePath, flag);
+    const quint64 job = m_helpers.start(info);
+    m_running.insert(info.filePath, job);
+    m_paths.insert(job, info.filePath);
     ++m_total;
     Q_EMIT progressChanged(m_done, m_total);
-    m_pool.start([this, analyzer = m_analyzer, info, flag] {
-        PageDetails details;
-        try {
-            if (!*flag)
-                details = analyzer(info, flag.get());
-        } catch (...) {
-            details = {}; // a document that cannot be measured is priced as a whole, as before
-        }
-        // Posted events die with this object; the destructor waits for the pool before that.
-        QMetaObject::invokeMethod(
-            this, [this, path = info.filePath, flag, details] { finish(path, flag, details); },
-            Qt::QueuedConnection);
-    });
 }
 
 void PageDetailPass::cancel(const QStringList &paths)
 {
     const QSet<QString> gone(paths.cbegin(), paths.cend());
-    int cancelled = int(
-        m_ready.removeIf([&gone](const PageDetailResult &result) { return gone.contains(result.first); }));
+    int cancelled = int(m_ready.removeIf(
+        [&gone](const PageDetailResult &result) { return gone.contains(result.path) && !result.retrying; }));
+    m_ready.removeIf([&gone](const PageDetailResult &result) { return gone.contains(result.path); });
     for (const QString &path : paths) {
-        if (const Flag flag = m_running.take(path)) {
-            *flag = true;
-            ++cancelled;
-        }
+        const auto running = m_running.constFind(path);
+        if (running == m_running.cend())
+            continue;
+        m_paths.remove(running.value());
+        m_helpers.cancel(running.value());
+        m_running.erase(running);
+        ++cancelled;
     }
     if (cancelled > 0)
         countDone(cancelled);
@@ -62,22 +42,36 @@ void PageDetailPass::cancel(const QStringList &paths)
 
 void PageDetailPass::cancelAll()
 {
-    m_pool.clear(); // the queued runs that never started need not start
-    QStringList paths = m_running.keys();
-    for (const PageDetailResult &result : std::as_const(m_ready))
-        paths.append(result.first);
-    cancel(paths);
+    m_helpers.cancelAll();
+    const int cancelled = pendingCount();
+    m_running.clear();
+    m_paths.clear();
+    m_ready.clear();
+    if (cancelled > 0)
+        countDone(cancelled);
 }
 
-void PageDetailPass::finish(const QString &path, const Flag &flag, const PageDetails &details)
+int PageDetailPass::finalResults(const QList<PageDetailResult> &results) const
 {
-    const auto current = m_running.constFind(path);
-    if (current == m_running.cend() || current.value() != flag)
+    return int(std::count_if(results.cbegin(), results.cend(),
+                             [](const PageDetailResult &result) { return !result.retrying; }));
+}
+
+int PageDetailPass::pendingCount() const
+{
+    return int(m_running.size()) + finalResults(m_ready);
+}
+
+void PageDetailPass::finish(quint64 job, const PageDetailOutcome &outcome)
+{
+    const QString path = outcome.retrying ? m_paths.value(job) : m_paths.take(job);
+    if (path.isEmpty())
         return; // cancelled, and counted as done then
-    m_running.erase(current);
+    if (!outcome.retrying)
+        m_running.remove(path);
     if (m_ready.isEmpty())
         QMetaObject::invokeMethod(this, &PageDetailPass::flush, Qt::QueuedConnection);
-    m_ready.append({path, details});
+    m_ready.append({path, outcome.details, outcome.failure, outcome.retrying});
 }
 
 void PageDetailPass::countDone(int documents)
@@ -95,5 +89,5 @@ void PageDetailPass::flush()
     if (results.isEmpty())
         return;
     Q_EMIT detailsReady(results);
-    countDone(int(results.size()));
+    countDone(finalResults(results));
 }

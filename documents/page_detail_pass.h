@@ -1,38 +1,39 @@
 #pragma once
 
 #include "analysis/document_info.h"
+#include "analysis/page_detail_helpers.h"
 #include "analysis/page_details.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
-#include <QPair>
-#include <QThreadPool>
 
-#include <atomic>
-#include <functional>
-#include <memory>
+struct PageDetailResult
+{
+    QString path;
+    PageDetails details;
+    PageDetailFailure failure = PageDetailFailure::None;
+    bool retrying = false; // a first failure; the document reports again after its second try
+};
 
-// What works out the page details of one document; returns early once the flag becomes true.
-using PageDetailAnalyzer = std::function<PageDetails(const DocumentInfo &, const std::atomic_bool *)>;
-using PageDetailResult = QPair<QString, PageDetails>; // path, details
-
-// The second, slower look at analysed documents: every page's size and colour. It has a pool of
-// its own with few low-priority threads, so page counts and totals never wait for it. A cancelled
-// path (its row removed, the list cleared, the document queued again) never reports, not even a
-// result that was already on its way.
+// The second, slower look at analysed documents: every page's size and colour, measured by helper
+// processes at low priority, so page counts and totals never wait for it and a hostile document
+// cannot take the window with it. A cancelled path (its row removed, the list cleared, the document
+// queued again) never reports, not even a result that was already on its way.
 class PageDetailPass : public QObject
 {
     Q_OBJECT
 
 public:
     explicit PageDetailPass(QObject *parent = nullptr);
-    ~PageDetailPass() override;
 
-    void setAnalyzer(PageDetailAnalyzer analyzer) { m_analyzer = std::move(analyzer); }
+    // Measures in this process with this function instead of the helpers.
+    void setAnalyzer(PageDetailAnalyzer analyzer) { m_helpers.setInProcessAnalyzer(std::move(analyzer)); }
     void enqueue(const DocumentInfo &info);
     void cancel(const QStringList &paths);
     void cancelAll();
+    // Documents whose final details have not been shown yet.
+    int pendingCount() const;
 
 Q_SIGNALS:
     // Results that finish close together arrive in one batch.
@@ -41,15 +42,16 @@ Q_SIGNALS:
     void progressChanged(int done, int total);
 
 private:
-    using Flag = std::shared_ptr<std::atomic_bool>;
-    void finish(const QString &path, const Flag &flag, const PageDetails &details);
+    void finish(quint64 job, const PageDetailOutcome &outcome);
     void countDone(int documents);
     void flush();
 
-    PageDetailAnalyzer m_analyzer;
-    QThreadPool m_pool;
-    QHash<QString, Flag> m_running; // path -> the cancel flag of its current run
+    PageDetailHelpers m_helpers;
+    QHash<QString, quint64> m_running; // path -> its current job
+    QHash<quint64, QString> m_paths;   // job -> path
     QList<PageDetailResult> m_ready;
+    int finalResults(const QList<PageDetailResult> &results) const;
+
     int m_done = 0;
     int m_total = 0;
 };

@@ -23,9 +23,17 @@ printf 'plain text' > "$tmp/notes.txt"
 "$cli" analyze "$folder/Z.doc" "$tmp/notes.txt" "$folder" >"$tmp/out.jsonl" 2>"$tmp/err" || fail "existing files must exit 0"
 grep -q "notes.txt" "$tmp/err" || fail "unsupported files are named on stderr"
 "$cli" analyze --pages "$data/pages/classification.pdf" "$data/docx/python-a4-portrait.docx" >"$tmp/pages.jsonl"
+# A document that breaks its helper loses its own details only (the stand-in helper aborts on it).
+mkdir "$tmp/hostile"
+cp "$data/pages/classification.pdf" "$tmp/hostile/a.pdf"
+cp "$data/pdf/a4-then-a3.pdf" "$tmp/hostile/b-abort-helper.pdf"
+ORVANTA_PAGE_DETAIL_STAND_IN=1 "$cli" analyze --pages "$tmp/hostile" >"$tmp/hostile.jsonl" 2>"$tmp/hostile.err" ||
+    fail "a crashing helper must not fail the command"
+grep -q "page details unavailable for .*b-abort-helper.pdf: the helper crashed" "$tmp/hostile.err" ||
+    fail "the document whose helper crashed is named on stderr"
 
 # The folder repeats Z.doc: it is listed once, in the position of its first mention.
-python3 - "$tmp/out.jsonl" "$tmp/pages.jsonl" <<'PY' || failures=$((failures + 1))
+python3 - "$tmp/out.jsonl" "$tmp/pages.jsonl" "$tmp/hostile.jsonl" <<'PY' || failures=$((failures + 1))
 import json, sys
 docs = [json.loads(line) for line in open(sys.argv[1], encoding="utf-8")]
 fields = ["filePath", "fileName", "fileType", "pageCount", "paperSize"]
@@ -38,5 +46,7 @@ assert [d["fileName"] for d in docs].count("Z.doc") == 1 and len(docs) > 1, "Z.d
 assert "notes.txt" not in [d["fileName"] for d in docs]
 pages = [(d["colorPages"], d["pageSizes"]) for d in map(json.loads, open(sys.argv[2], encoding="utf-8"))]
 assert pages == [(6, "A4 12, A3 横向 1, A5 1"), (0, "")], pages
+hostile = [(d["fileName"], d["colorPages"], d["pageSizes"]) for d in map(json.loads, open(sys.argv[3], encoding="utf-8"))]
+assert hostile == [("a.pdf", *pages[0]), ("b-abort-helper.pdf", 0, "")], hostile
 PY
 [ $failures -eq 0 ] && echo "1 passed, 0 failed" || { echo "0 passed, 1 failed"; exit 1; }

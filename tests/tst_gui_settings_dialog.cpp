@@ -15,7 +15,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,7 +26,9 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QThread>
 
+#include <atomic>
 #include <cmath>
 
 namespace {
@@ -283,6 +287,48 @@ private Q_SLOTS:
         table->item(ui.rowOf(mixed), UnitPriceColumn)->setText(QStringLiteral("0.40"));
         QCOMPARE(ui.cell(mixed, AmountColumn), QStringLiteral("2.00")); // typed: 5 × 0.40
         QCOMPARE(priced(false), QStringLiteral("0.50 2.50"));
+    }
+
+    // While rows still wait for their page details, a page-by-page total is marked provisional and
+    // exporting is refused with the reason; with the option off neither happens.
+    void provisionalTotalRefusesExportUntilPagesAreChecked()
+    {
+        isolateTestEnvironment(QStringLiteral("tst_gui_settings_dialog"));
+        PriceProfile shop = priced(0.10);
+        shop.pricePageByPage = true;
+        WindowHarness ui({{General, shop}}, General);
+        auto released = std::make_shared<std::atomic_bool>(false);
+        ui.window().setPageDetailAnalyzer(
+            [released](const DocumentInfo &, const std::atomic_bool *cancelled) {
+                while (!*released && !*cancelled)
+                    QThread::msleep(5);
+                return PageDetails();
+            });
+        QVERIFY(ui.add({QStringLiteral(ORVANTA_TEST_DATA_DIR "/pdf/five-pages.pdf"),
+                        QStringLiteral(ORVANTA_TEST_DATA_DIR "/pdf/a4-portrait.pdf")}));
+        auto *provisional = ui.child<QLabel>("provisionalLabel");
+        QVERIFY(!provisional->isHidden());
+        QCOMPARE(provisional->text(), QStringLiteral("暂估，2 个文档仍在检查"));
+        saveScreenshot(&ui.window(), QStringLiteral("provisional-total-zh_CN"));
+        const qsizetype boxes = ui.boxTexts.size();
+        ui.child<QAction>("exportExcelAction")->trigger();
+        QCOMPARE(ui.boxTexts.size(), boxes + 1);
+        QVERIFY2(ui.boxTexts.last().contains(QStringLiteral("还有 2 个文档正在检查")),
+                 qPrintable(ui.boxTexts.last()));
+
+        runDialog(ui.window(), true,
+                  [](PriceSettingsDialog &dialog) { dialog.form().pricePageByPage->setChecked(false); });
+        QVERIFY(provisional->isHidden());
+        bool fileDialogShown = false;
+        onNextModal<QFileDialog>([&fileDialogShown](QFileDialog *dialog) {
+            fileDialogShown = true;
+            dialog->reject();
+        });
+        ui.child<QAction>("exportExcelAction")->trigger();
+        QVERIFY(fileDialogShown);
+        QCOMPARE(ui.boxTexts.size(), boxes + 1);
+        *released = true;
+        QTRY_COMPARE(ui.text("pageDetailProgress"), QString());
     }
 
     void formCarriesEveryFieldAndPrecision_data()

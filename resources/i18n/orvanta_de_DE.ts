@@ -726,6 +726,50 @@ Seiten je Format: %3</translation>
     <message>
         <source>数据库不可用</source>
         <translation>Die Datenbank ist nicht verfügbar</translation>
+        <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
+        <translation>Bei seitenweiser Preisberechnung steht der Betrag erst fest, wenn Farbe und Format jeder Seite geprüft sind</translation>
+    </message>
+    <message>
+        <source>暂不能导出</source>
+        <translation>Export noch nicht möglich</translation>
+    </message>
+    <message numerus="yes">
+        <source>当前价格角色按页计价，还有 %n 个文档正在检查每页的颜色和尺寸，检查完成前的金额不是最终金额。请等底部的“暂估”消失后再导出。</source>
+        <translation>
+            <numerusform>Das aktive Preisprofil rechnet seitenweise ab, und bei %n Dokument werden Farbe und Format der Seiten noch geprüft; bis dahin sind die Beträge nicht endgültig. Exportieren Sie, sobald „vorläufig“ unten verschwunden ist.</numerusform>
+            <numerusform>Das aktive Preisprofil rechnet seitenweise ab, und bei %n Dokumenten werden Farbe und Format der Seiten noch geprüft; bis dahin sind die Beträge nicht endgültig. Exportieren Sie, sobald „vorläufig“ unten verschwunden ist.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>暂估，%n 个文档仍在检查</source>
+        <translation>
+            <numerusform>vorläufig, %n Dokument in Prüfung</numerusform>
+            <numerusform>vorläufig, %n Dokumente in Prüfung</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程崩溃了</source>
+        <translation>der Hilfsprozess für die Seitenprüfung ist abgestürzt</translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程超出了内存上限</source>
+        <translation>der Hilfsprozess für die Seitenprüfung hat seine Speichergrenze überschritten</translation>
+    </message>
+    <message>
+        <source>检查页面超过了时间上限</source>
+        <translation>die Seitenprüfung hat das Zeitlimit überschritten</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1（已单独重试一次），本行按整份文档计价</source>
+        <translation>Seitendetails nicht verfügbar: %1 (einmal allein wiederholt); diese Zeile wird als ganzes Dokument berechnet</translation>
+    </message>
+    <message>
+        <source>页面详情不可用</source>
+        <translation>Seitendetails nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>Seitendetails nicht verfügbar: %1; nach den anderen Dokumenten wird es einmal allein erneut versucht</translation>
     </message>
 </context>
 <context>

@@ -726,6 +726,50 @@ Pages per size: %3</translation>
     <message>
         <source>数据库不可用</source>
         <translation>The database is not available</translation>
+        <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
+        <translation>Page-by-page amounts are final once every page&apos;s color and size has been checked</translation>
+    </message>
+    <message>
+        <source>暂不能导出</source>
+        <translation>Cannot export yet</translation>
+    </message>
+    <message numerus="yes">
+        <source>当前价格角色按页计价，还有 %n 个文档正在检查每页的颜色和尺寸，检查完成前的金额不是最终金额。请等底部的“暂估”消失后再导出。</source>
+        <translation>
+            <numerusform>The active price profile prices page by page, and %n document is still having its pages&apos; color and size checked; until then the amounts are not final. Export once “provisional” has gone from the bottom bar.</numerusform>
+            <numerusform>The active price profile prices page by page, and %n documents are still having their pages&apos; color and size checked; until then the amounts are not final. Export once “provisional” has gone from the bottom bar.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>暂估，%n 个文档仍在检查</source>
+        <translation>
+            <numerusform>provisional, %n document being checked</numerusform>
+            <numerusform>provisional, %n documents being checked</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程崩溃了</source>
+        <translation>the helper that checks the pages crashed</translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程超出了内存上限</source>
+        <translation>the helper that checks the pages exceeded its memory limit</translation>
+    </message>
+    <message>
+        <source>检查页面超过了时间上限</source>
+        <translation>checking the pages took longer than the time limit</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1（已单独重试一次），本行按整份文档计价</source>
+        <translation>Page details unavailable: %1 (retried once on its own); this row is priced as a whole document</translation>
+    </message>
+    <message>
+        <source>页面详情不可用</source>
+        <translation>Page details unavailable</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>Page details unavailable: %1; it will be tried once more on its own after the other documents</translation>
     </message>
 </context>
 <context>

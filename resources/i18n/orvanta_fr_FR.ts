@@ -726,6 +726,50 @@ Pages par format : %3</translation>
     <message>
         <source>数据库不可用</source>
         <translation>La base de données n’est pas disponible</translation>
+        <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
+        <translation>Avec la tarification page par page, le montant n’est définitif qu’une fois la couleur et le format de chaque page vérifiés</translation>
+    </message>
+    <message>
+        <source>暂不能导出</source>
+        <translation>Exportation impossible pour l’instant</translation>
+    </message>
+    <message numerus="yes">
+        <source>当前价格角色按页计价，还有 %n 个文档正在检查每页的颜色和尺寸，检查完成前的金额不是最终金额。请等底部的“暂估”消失后再导出。</source>
+        <translation>
+            <numerusform>Le profil de prix actif facture page par page et la couleur et le format des pages de %n document sont encore en vérification ; d’ici là, les montants ne sont pas définitifs. Exportez lorsque « provisoire » aura disparu de la barre du bas.</numerusform>
+            <numerusform>Le profil de prix actif facture page par page et la couleur et le format des pages de %n documents sont encore en vérification ; d’ici là, les montants ne sont pas définitifs. Exportez lorsque « provisoire » aura disparu de la barre du bas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>暂估，%n 个文档仍在检查</source>
+        <translation>
+            <numerusform>provisoire, %n document en vérification</numerusform>
+            <numerusform>provisoire, %n documents en vérification</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程崩溃了</source>
+        <translation>le processus auxiliaire qui vérifie les pages a planté</translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程超出了内存上限</source>
+        <translation>le processus auxiliaire qui vérifie les pages a dépassé sa limite de mémoire</translation>
+    </message>
+    <message>
+        <source>检查页面超过了时间上限</source>
+        <translation>la vérification des pages a dépassé la limite de temps</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1（已单独重试一次），本行按整份文档计价</source>
+        <translation>Détails des pages indisponibles : %1 (réessayé une fois seul) ; cette ligne est facturée comme un document entier</translation>
+    </message>
+    <message>
+        <source>页面详情不可用</source>
+        <translation>Détails des pages indisponibles</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>Détails des pages indisponibles : %1 ; un nouvel essai seul aura lieu après les autres documents</translation>
     </message>
 </context>
 <context>

@@ -715,6 +715,48 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>数据库不可用</source>
         <translation>データベースを使用できません</translation>
+        <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
+        <translation>ページ単位の料金は、各ページの色とサイズの確認が終わるまで確定しません</translation>
+    </message>
+    <message>
+        <source>暂不能导出</source>
+        <translation>まだエクスポートできません</translation>
+    </message>
+    <message numerus="yes">
+        <source>当前价格角色按页计价，还有 %n 个文档正在检查每页的颜色和尺寸，检查完成前的金额不是最终金额。请等底部的“暂估”消失后再导出。</source>
+        <translation>
+            <numerusform>現在の価格プロファイルはページ単位で計算します。%n 件の文書でページの色とサイズを確認中のため、金額はまだ確定していません。下部の「暫定」が消えてからエクスポートしてください。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>暂估，%n 个文档仍在检查</source>
+        <translation>
+            <numerusform>暫定、%n 件の文書を確認中</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程崩溃了</source>
+        <translation>ページを確認する補助プロセスがクラッシュしました</translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程超出了内存上限</source>
+        <translation>ページを確認する補助プロセスがメモリ上限を超えました</translation>
+    </message>
+    <message>
+        <source>检查页面超过了时间上限</source>
+        <translation>ページの確認が制限時間を超えました</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1（已单独重试一次），本行按整份文档计价</source>
+        <translation>ページ詳細を取得できません：%1（単独で 1 回再試行済み）。この行は文書全体で計算されます</translation>
+    </message>
+    <message>
+        <source>页面详情不可用</source>
+        <translation>ページ詳細を取得できません</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>ページ詳細を取得できません：%1。ほかの文書の確認後に単独でもう 1 回試します</translation>
     </message>
 </context>
 <context>

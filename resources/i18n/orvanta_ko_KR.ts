@@ -715,6 +715,48 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
     <message>
         <source>数据库不可用</source>
         <translation>데이터베이스를 사용할 수 없습니다</translation>
+        <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
+        <translation>페이지별 요금은 각 페이지의 색상과 크기 확인이 끝나야 확정됩니다</translation>
+    </message>
+    <message>
+        <source>暂不能导出</source>
+        <translation>아직 내보낼 수 없음</translation>
+    </message>
+    <message numerus="yes">
+        <source>当前价格角色按页计价，还有 %n 个文档正在检查每页的颜色和尺寸，检查完成前的金额不是最终金额。请等底部的“暂估”消失后再导出。</source>
+        <translation>
+            <numerusform>현재 가격 프로필은 페이지별로 계산합니다. 문서 %n개의 페이지 색상과 크기를 확인하는 중이므로 금액이 아직 확정되지 않았습니다. 하단의 ‘잠정’이 사라진 후 내보내십시오.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>暂估，%n 个文档仍在检查</source>
+        <translation>
+            <numerusform>잠정, 문서 %n개 확인 중</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程崩溃了</source>
+        <translation>페이지를 확인하는 보조 프로세스가 충돌했습니다</translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程超出了内存上限</source>
+        <translation>페이지를 확인하는 보조 프로세스가 메모리 한도를 초과했습니다</translation>
+    </message>
+    <message>
+        <source>检查页面超过了时间上限</source>
+        <translation>페이지 확인이 시간 제한을 초과했습니다</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1（已单独重试一次），本行按整份文档计价</source>
+        <translation>페이지 세부 정보를 사용할 수 없음: %1 (단독으로 한 번 재시도함). 이 행은 문서 전체로 계산됩니다</translation>
+    </message>
+    <message>
+        <source>页面详情不可用</source>
+        <translation>페이지 세부 정보 없음</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>페이지 세부 정보를 사용할 수 없음: %1. 다른 문서를 확인한 후 단독으로 한 번 더 시도합니다</translation>
     </message>
 </context>
 <context>

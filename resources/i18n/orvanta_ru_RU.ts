@@ -737,6 +737,52 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>数据库不可用</source>
         <translation>База данных недоступна</translation>
+        <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
+        <translation>При постраничном расчёте сумма станет окончательной после проверки цвета и формата каждой страницы</translation>
+    </message>
+    <message>
+        <source>暂不能导出</source>
+        <translation>Экспорт пока невозможен</translation>
+    </message>
+    <message numerus="yes">
+        <source>当前价格角色按页计价，还有 %n 个文档正在检查每页的颜色和尺寸，检查完成前的金额不是最终金额。请等底部的“暂估”消失后再导出。</source>
+        <translation>
+            <numerusform>Активный ценовой профиль считает постранично, а цвет и формат страниц ещё проверяются в %n документе; до этого суммы не окончательные. Экспортируйте, когда внизу исчезнет «предварительно».</numerusform>
+            <numerusform>Активный ценовой профиль считает постранично, а цвет и формат страниц ещё проверяются в %n документах; до этого суммы не окончательные. Экспортируйте, когда внизу исчезнет «предварительно».</numerusform>
+            <numerusform>Активный ценовой профиль считает постранично, а цвет и формат страниц ещё проверяются в %n документах; до этого суммы не окончательные. Экспортируйте, когда внизу исчезнет «предварительно».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>暂估，%n 个文档仍在检查</source>
+        <translation>
+            <numerusform>предварительно, проверяется %n документ</numerusform>
+            <numerusform>предварительно, проверяются %n документа</numerusform>
+            <numerusform>предварительно, проверяются %n документов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程崩溃了</source>
+        <translation>вспомогательный процесс проверки страниц аварийно завершился</translation>
+    </message>
+    <message>
+        <source>检查页面的辅助进程超出了内存上限</source>
+        <translation>вспомогательный процесс проверки страниц превысил предел памяти</translation>
+    </message>
+    <message>
+        <source>检查页面超过了时间上限</source>
+        <translation>проверка страниц превысила лимит времени</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1（已单独重试一次），本行按整份文档计价</source>
+        <translation>Сведения о страницах недоступны: %1 (повторено один раз отдельно); строка считается как целый документ</translation>
+    </message>
+    <message>
+        <source>页面详情不可用</source>
+        <translation>Нет сведений о страницах</translation>
+    </message>
+    <message>
+        <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
+        <translation>Сведения о страницах недоступны: %1; после остальных документов будет ещё одна отдельная попытка</translation>
     </message>
 </context>
 <context>

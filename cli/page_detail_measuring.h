@@ -1,0 +1,15 @@
+#pragma once
+
+#include "analysis/document_info.h"
+#include "analysis/page_detail_helpers.h"
+
+#include <QList>
+
+#include <cstdio>
+#include <functional>
+
+// Measures the documents' pages in the helper processes, as the window does, and hands each outcome
+// over in input order as soon as it and every one before it are ready. A document whose helper
+// failed on both tries is named on err and handed over without details.
+void measurePageDetailsInInputOrder(const QList<DocumentInfo> &documents,
+                                    const std::function<void(int, const PageDetails &)> &onResult, FILE *err);
