@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include "documents/document_columns.h"
+#include "documents/page_count_cells.h"
+#include "export/page_count_marks.h"
 #include "export/quote_lines.h"
 #include "export/quote_snapshot.h"
 #include "pricing/regional_format.h"
@@ -33,6 +35,8 @@ QuoteSnapshot MainWindow::quoteSnapshot() const
             line.pageDetails = pages->data(PageDetailsRole).value<PageDetails>();
         const QTableWidgetItem *price = documentTable->item(row, UnitPriceColumn);
         line.unitPriceTyped = price && price->text() != price->data(PageByPagePriceRole).toString();
+        line.pageCountMark =
+            pageCountMark(rowWordRendering(documentTable, row), rowUsesRenderedCount(documentTable, row));
         line.lineAmount = quoteRowAmount(line, activeProfile, snapshot.duplex, format);
         snapshot.rows.append(line);
     }

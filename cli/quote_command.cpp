@@ -5,7 +5,9 @@
 #include "cli/document_analysis.h"
 #include "cli/quote_output.h"
 #include "cli/stored_pricing.h"
+#include "cli/word_rendering.h"
 #include "export/gui_quote_pdf.h"
+#include "export/page_count_marks.h"
 #include "export/quote_html.h"
 #include "export/quote_lines.h"
 #include "export/quote_workbook.h"
@@ -134,18 +136,32 @@ int runQuoteCommand(const QuoteOptions &options, FILE *out, FILE *err)
     const MoneyFormat format(snapshot.profile);
     QList<DocumentInfo> documents;
     analyzeInInputOrder(input.documents, [&documents](const DocumentInfo &info) { documents.append(info); });
+    // Like the window: Word files rendered once every count is in, priced by their stored count
+    // unless they store none; their page details come from that rendering.
+    const QList<WordRendering> renderings = renderWordDocuments(documents);
+    QList<int> indices;
+    for (int i = 0; i < documents.size(); ++i) {
+        applyWordRendering(documents[i], renderings.at(i));
+        indices.append(i);
+    }
     // Page details matter only to a profile that prices page by page; like the window, they are
     // measured once every page count is known.
     QList<PageDetails> details(documents.size());
     if (snapshot.profile.pricePageByPage)
-        details = QtConcurrent::blockingMapped<QList<PageDetails>>(
-            documents, [](const DocumentInfo &info) { return analyzePageDetails(info); });
-    for (qsizetype i = 0; i < documents.size(); ++i)
-        snapshot.rows.append(quoteRowForDocument(documents.at(i), choices, snapshot.profile, snapshot.duplex,
-                                                 format, details.at(i)));
+        details = QtConcurrent::blockingMapped<QList<PageDetails>>(indices, [&](int i) {
+            return renderings.at(i).outcome == WordRenderOutcome::NotRendered
+                       ? analyzePageDetails(documents.at(i))
+                       : renderings.at(i).details;
+        });
+    for (qsizetype i = 0; i < documents.size(); ++i) {
+        QuoteRow row = quoteRowForDocument(documents.at(i), choices, snapshot.profile, snapshot.duplex,
+                                           format, details.at(i));
+        row.pageCountMark = pageCountMark(renderings.at(i), false);
+        snapshot.rows.append(row);
+    }
 
     const QByteArray printed =
-        options.json ? quoteJson(snapshot, documents) : quoteTable(snapshot, documents);
+        options.json ? quoteJson(snapshot, documents, renderings) : quoteTable(snapshot, documents);
     std::fwrite(printed.constData(), 1, size_t(printed.size()), out);
     std::fflush(out);
 

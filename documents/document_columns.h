@@ -13,7 +13,9 @@ enum DocumentRole
     AnalysingRole = Qt::UserRole + 5,   // pages item: true while the analysis runs (spinner shown)
     PageDetailsRole = Qt::UserRole + 6, // pages item: PageDetails once the page-detail pass is done
     PageByPagePriceRole =
-        Qt::UserRole + 7 // unit-price item: the page-by-page text written; other text was typed
+        Qt::UserRole + 7, // unit-price item: the page-by-page text written; other text was typed
+    WordRenderingRole = Qt::UserRole + 8,   // pages item: WordRendering once the office suite rendered it
+    UseRenderedPagesRole = Qt::UserRole + 9 // pages item: the operator prices the rendered count
 };
 
 enum DocumentColumn

@@ -1,5 +1,6 @@
 #include "export/quote_html.h"
 
+#include "export/page_count_marks.h"
 #include "export/quote_lines.h"
 #include "export/quote_snapshot.h"
 #include "pricing/line_pricing.h"
@@ -40,10 +41,12 @@ QString rowsHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
                                 format.money(bindingFeeFor(snapshot.profile, row.binding)));
         // Pages and copies are numbers in every row the window makes; escaping keeps an edited
         // cell from becoming markup all the same.
-        rows += rowTemplate.arg(escaped(row.fileName), escaped(colorModeLabel(row.colorMode)),
-                                escaped(row.pagesText), escaped(row.paperSize), escaped(row.copiesText),
-                                format.money(format.parse(row.unitPriceText)), escaped(binding),
-                                format.money(row.lineAmount));
+        rows += rowTemplate.arg(
+            escaped(row.fileName), escaped(colorModeLabel(row.colorMode)),
+            escaped(row.pageCountMark.isEmpty() ? row.pagesText
+                                                : row.pagesText + QLatin1Char(' ') + row.pageCountMark),
+            escaped(row.paperSize), escaped(row.copiesText), format.money(format.parse(row.unitPriceText)),
+            escaped(binding), format.money(row.lineAmount));
         // A row priced page by page says what its pages are on a line of its own, across the table,
         // so the narrow file-name column keeps its width.
         const QString breakdown = pageBreakdownText(row, snapshot.profile);
@@ -143,6 +146,12 @@ QString closingHtml(const PriceProfile &profile)
     return html;
 }
 
+QString marksLegendHtml(const QuoteSnapshot &snapshot)
+{
+    const QString legend = pageCountMarksLegend(snapshot.rows);
+    return legend.isEmpty() ? QString() : QStringLiteral("<p class='meta'>%1</p>").arg(escaped(legend));
+}
+
 } // namespace
 
 QString makeQuoteNumber(const QDateTime &at)
@@ -158,5 +167,6 @@ QString buildQuoteHtml(const QuoteSnapshot &snapshot)
     return QString::fromUtf8(pageTemplate)
         .arg(direction, QCoreApplication::translate("MainWindow", "文档打印报价单"),
              partiesHtml(snapshot.profile), metaHtml(snapshot, format), headerHtml(),
-             rowsHtml(snapshot, format), summaryHtml(snapshot, format), closingHtml(snapshot.profile));
+             rowsHtml(snapshot, format), summaryHtml(snapshot, format),
+             marksLegendHtml(snapshot) + closingHtml(snapshot.profile));
 }

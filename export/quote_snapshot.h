@@ -21,6 +21,7 @@ struct QuoteRow
     double lineAmount = 0;
     PageDetails pageDetails = {}; // empty until the page-detail pass has measured the document
     bool unitPriceTyped = false;
+    QString pageCountMark = {}; // "*" or "≠ 180" for a Word row counted by rendering (page_count_marks.h)
 };
 
 // Everything a quotation or workbook is built from, taken at the moment of export so that the
