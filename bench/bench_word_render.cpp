@@ -132,7 +132,8 @@ int main(int argc, char **argv)
     int storedAgree = 0;
     for (int i = 0; i < files; ++i) {
         QProcess soffice;
-        soffice.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        soffice.setStandardOutputFile(QProcess::nullDevice());
+        soffice.setStandardErrorFile(QProcess::nullDevice());
         soffice.start(program, {QStringLiteral("-env:UserInstallation=") + profile,
                                 QStringLiteral("--headless"), QStringLiteral("--convert-to"),
                                 QStringLiteral("pdf"), QStringLiteral("--outdir"), peer.path(), paths.at(i)});
