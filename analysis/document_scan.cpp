@@ -35,9 +35,10 @@ void removeDuplicates(QStringList &list)
 bool isSupportedDocument(const QString &path)
 {
     static const QSet<QString> suffixes = {
-        QStringLiteral("pdf"), QStringLiteral("doc"),  QStringLiteral("docx"), QStringLiteral("wps"),
-        QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"),  QStringLiteral("bmp"),
-        QStringLiteral("gif"), QStringLiteral("webp"), QStringLiteral("tif"),  QStringLiteral("tiff"),
+        QStringLiteral("pdf"),  QStringLiteral("doc"), QStringLiteral("docx"), QStringLiteral("wps"),
+        QStringLiteral("docm"), QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"),
+        QStringLiteral("bmp"),  QStringLiteral("gif"), QStringLiteral("webp"), QStringLiteral("tif"),
+        QStringLiteral("tiff"),
     };
     return suffixes.contains(lowerSuffix(path));
 }

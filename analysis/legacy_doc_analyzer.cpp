@@ -1,6 +1,7 @@
 #include "analysis/legacy_doc_analyzer.h"
 
 #include "analysis/compound_file.h"
+#include "analysis/kept_renderings.h"
 #include "analysis/legacy_doc_batch.h"
 #include "analysis/libreoffice_renderer.h"
 #include "analysis/ole_property_set.h"
@@ -65,8 +66,15 @@ bool isWordAutomationAvailable()
 
 QList<WordPageInfo> wordAutomationPageInfo(const QStringList &paths)
 {
-    return libreOfficePageInfo(paths, findLibreOfficeProgram(),
-                               RenderedPdfReader{&pdfPageCount, &pdfPaperSize});
+    // The PDF is kept for the Word rendering pass, which then need not render the file again.
+    const auto count = [&paths](const QString &pdf) {
+        const int pages = pdfPageCount(pdf);
+        const int index = QFileInfo(pdf).baseName().toInt();
+        if (pages > 0 && index >= 0 && index < paths.size())
+            keepRenderedPdf(paths.at(index), pdf);
+        return pages;
+    };
+    return libreOfficePageInfo(paths, findLibreOfficeProgram(), RenderedPdfReader{count, &pdfPaperSize});
 }
 
 QList<DocumentInfo> analyzeLegacyDocuments(const QStringList &paths)

@@ -23,6 +23,10 @@ namespace {
 
 constexpr int killGraceMs = 30000;
 
+std::atomic<int> renderEpoch{0};
+
+} // namespace
+
 // The suite names its output after the input's base name, so every input gets a unique name;
 // a private copy also keeps its lock files out of the user's folders.
 QString stagedName(int index, const QString &path)
@@ -35,8 +39,6 @@ QString stagedName(int index, const QString &path)
 }
 
 // The launcher forks the real office process; killing the process group takes both.
-std::atomic<int> renderEpoch{0};
-
 void killProcessTree(QProcess &process)
 {
 #ifdef Q_OS_UNIX
@@ -47,8 +49,6 @@ void killProcessTree(QProcess &process)
     process.kill();
     process.waitForFinished(killGraceMs);
 }
-
-} // namespace
 
 QString findLibreOfficeProgram()
 {

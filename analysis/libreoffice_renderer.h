@@ -16,6 +16,14 @@ struct RenderedPdfReader
     std::function<QString(const QString &)> paperSize;
 };
 
+class QProcess;
+
+// "index.suffix": the name of the private copy the suite renders for paths[index].
+QString stagedName(int index, const QString &path);
+
+// Kills the suite's launcher and the office process it forked (started in a group of its own).
+void killProcessTree(QProcess &process);
+
 // The headless office suite's program ("soffice", else "libreoffice") on the PATH; empty when absent.
 QString findLibreOfficeProgram();
 

@@ -109,7 +109,8 @@ void MainWindow::applyQueuedResults()
             if (row >= 0) {
                 writeAnalysisResult(row, info);
                 sizeTexts.insert(cellText(row, SizeColumn));
-                if (info.pageCount >= 1)
+                // Word files get their page details from the office suite's rendering.
+                if (!queueWordRendering(info) && info.pageCount >= 1)
                     pageDetailPass->enqueue(info);
             }
         }
@@ -119,6 +120,7 @@ void MainWindow::applyQueuedResults()
     if (sortColumn >= 0)
         applySort(sortColumn, sortOrder);
     reportAnalysisProgress();
+    startQueuedWordRendering();
     for (const DocumentInfo &info : std::as_const(results))
         showLegacyDocNoticeIfNeeded(info);
 }

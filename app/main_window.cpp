@@ -36,6 +36,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     }
     buildUi();
     buildPageDetailPass();
+    buildWordRenderPass();
     documentTable->viewport()->installEventFilter(this);
     connect(documentTable, &QTableWidget::customContextMenuRequested, this,
             [this](const QPoint &position) { showRowContextMenu(position); });
@@ -56,6 +57,7 @@ MainWindow::~MainWindow()
     // children of this window, so late results are never applied. An office-suite render of a
     // legacy batch is stopped rather than waited for.
     cancelRunningOfficeRenders();
+    wordRenderPass->cancelAll();
     legacyDocPool.waitForDone();
     analysisPool.waitForDone();
 }

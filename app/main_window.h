@@ -3,6 +3,7 @@
 #include "analysis/document_info.h"
 #include "documents/desktop_launcher.h"
 #include "documents/page_detail_pass.h"
+#include "documents/word_render_pass.h"
 #include "pricing/price_profile.h"
 
 #include <QHash>
@@ -59,6 +60,8 @@ public:
     void setDesktopLauncher(const DesktopLauncher &launcher) { desktopLauncher = launcher; }
     // What measures every page's size and colour; tests put in their own.
     void setPageDetailAnalyzer(const PageDetailAnalyzer &analyzer);
+    // What renders Word files with the office suite; tests put in their own.
+    void setWordRenderer(const WordRenderer &renderer);
 
 public Q_SLOTS:
     void addPaths(const QStringList &paths);
@@ -151,6 +154,16 @@ private:
     int rowsAwaitingPagePrices() const;
     bool refuseExportWhileAwaitingPagePrices();
 
+    // The office suite's rendering of Word files, after the page counts of a drop.
+    void buildWordRenderPass();
+    bool queueWordRendering(const DocumentInfo &info);
+    void startQueuedWordRendering();
+    void forgetWordRendering(const QStringList &paths);
+    void applyWordRenderings(const QList<WordRenderResult> &results);
+    void setDocumentsUseRenderedCount(const QStringList &paths, bool useRendered);
+    QStringList selectedDocumentsWithRenderedAlternative(bool *allUseRendered) const;
+    void showPageCountMenu(int row);
+
     QSqlDatabase database;
     bool databaseReady = false; // opened and upgraded without a reported failure
     PriceProfile activeProfile;
@@ -161,6 +174,8 @@ private:
     QThreadPool analysisPool;
     QThreadPool legacyDocPool;
     PageDetailPass *pageDetailPass = nullptr;
+    WordRenderPass *wordRenderPass = nullptr;
+    QStringList wordFilesToRender; // counted, waiting for the rest of their drop
     int pendingAnalyses = 0;
     int sortColumn = -1;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;

@@ -2,6 +2,8 @@
 
 #include "documents/document_columns.h"
 #include "documents/page_detail_cells.h"
+#include "documents/page_count_cells.h"
+#include "export/page_count_marks.h"
 #include "export/quote_lines.h"
 #include "export/quote_snapshot.h"
 #include "pricing/regional_format.h"
@@ -37,6 +39,8 @@ QuoteSnapshot MainWindow::quoteSnapshot() const
         }
         const QTableWidgetItem *price = documentTable->item(row, UnitPriceColumn);
         line.unitPriceTyped = price && price->text() != price->data(PageByPagePriceRole).toString();
+        line.pageCountMark =
+            pageCountMark(rowWordRendering(documentTable, row), rowUsesRenderedCount(documentTable, row));
         line.lineAmount = quoteRowAmount(line, activeProfile, snapshot.duplex, format);
         snapshot.rows.append(line);
     }

@@ -2,6 +2,7 @@
 
 #include "analysis/document_info.h"
 #include "analysis/page_details.h"
+#include "analysis/word_render_batch.h"
 
 QByteArray jsonString(const QString &text)
 {
@@ -42,9 +43,12 @@ QByteArray documentJsonLine(const DocumentInfo &info)
     return documentFields(info) + "}\n";
 }
 
-QByteArray documentJsonLine(const DocumentInfo &info, const PageDetails &details)
+QByteArray documentJsonLine(const DocumentInfo &info, const PageDetails &details,
+                            const WordRendering &rendering)
 {
     const QString sizes = details.isEmpty() ? QString() : pagesPerSizeText(details);
     return documentFields(info) + ",\"colorPages\":" + QByteArray::number(details.colorPages()) +
-           ",\"pageSizes\":" + jsonString(sizes) + "}\n";
+           ",\"pageSizes\":" + jsonString(sizes) +
+           ",\"renderedPages\":" + QByteArray::number(rendering.renderedPages) +
+           ",\"pageCountSource\":" + jsonString(pageCountSourceName(rendering, false)) + "}\n";
 }

@@ -59,3 +59,22 @@ void measurePageDetailsInInputOrder(const QList<DocumentInfo> &documents,
     if (handedOver < outcomes.size())
         loop.exec();
 }
+
+QList<PageDetails> measureAllPageDetails(const QList<DocumentInfo> &documents,
+                                         const QList<WordRendering> &renderings, FILE *err)
+{
+    QList<PageDetails> details(documents.size());
+    QList<DocumentInfo> measured;
+    QList<int> indexOf;
+    for (int i = 0; i < documents.size(); ++i) {
+        if (renderings.value(i).outcome == WordRenderOutcome::NotRendered) {
+            measured.append(documents.at(i));
+            indexOf.append(i);
+        } else {
+            details[i] = renderings.at(i).details;
+        }
+    }
+    measurePageDetailsInInputOrder(
+        measured, [&](int index, const PageDetails &outcome) { details[indexOf.at(index)] = outcome; }, err);
+    return details;
+}

@@ -2,6 +2,7 @@
 
 #include "analysis/document_info.h"
 #include "analysis/page_detail_helpers.h"
+#include "analysis/word_render_batch.h"
 
 #include <QList>
 
@@ -13,3 +14,8 @@
 // failed on both tries is named on err and handed over without details.
 void measurePageDetailsInInputOrder(const QList<DocumentInfo> &documents,
                                     const std::function<void(int, const PageDetails &)> &onResult, FILE *err);
+
+// Every document's page details as the window gets them: a rendered Word file's from its rendering,
+// the others' from the helpers.
+QList<PageDetails> measureAllPageDetails(const QList<DocumentInfo> &documents,
+                                         const QList<WordRendering> &renderings, FILE *err);

@@ -6,7 +6,9 @@
 #include "cli/page_detail_measuring.h"
 #include "cli/quote_output.h"
 #include "cli/stored_pricing.h"
+#include "cli/word_rendering.h"
 #include "export/gui_quote_pdf.h"
+#include "export/page_count_marks.h"
 #include "export/quote_html.h"
 #include "export/quote_lines.h"
 #include "export/quote_workbook.h"
@@ -15,7 +17,6 @@
 
 #include <QDateTime>
 
-#include <QtConcurrent/QtConcurrentMap>
 #include <memory>
 
 namespace {
@@ -140,16 +141,22 @@ int runQuoteCommand(const QuoteOptions &options, FILE *out, FILE *err)
     const MoneyFormat format(snapshot.profile);
     QList<DocumentInfo> documents;
     analyzeInInputOrder(input.documents, [&documents](const DocumentInfo &info) { documents.append(info); });
+    // Like the window: Word files rendered once every count is in, priced by their stored count
+    // unless they store none; their page details come from that rendering.
+    const QList<WordRendering> renderings = renderWordDocuments(documents);
+    for (int i = 0; i < documents.size(); ++i)
+        applyWordRendering(documents[i], renderings.at(i));
     // Page details matter only to a profile that prices page by page; like the window, they are
     // measured once every page count is known.
     QList<PageDetails> details(documents.size());
     if (snapshot.profile.pricePageByPage)
-        measurePageDetailsInInputOrder(
-            documents, [&details](int index, const PageDetails &measured) { details[index] = measured; },
-            err);
-    for (qsizetype i = 0; i < documents.size(); ++i)
-        snapshot.rows.append(quoteRowForDocument(documents.at(i), choices, snapshot.profile, snapshot.duplex,
-                                                 format, details.at(i)));
+        details = measureAllPageDetails(documents, renderings, err);
+    for (qsizetype i = 0; i < documents.size(); ++i) {
+        QuoteRow row = quoteRowForDocument(documents.at(i), choices, snapshot.profile, snapshot.duplex,
+                                           format, details.at(i));
+        row.pageCountMark = pageCountMark(renderings.at(i), false);
+        snapshot.rows.append(row);
+    }
 
     // Only a quote written out is issued; it is numbered against the stored ones and kept.
     const bool issuing = options.save && (!options.pdfPath.isEmpty() || !options.xlsxPath.isEmpty());
@@ -159,7 +166,7 @@ int runQuoteCommand(const QuoteOptions &options, FILE *out, FILE *err)
                currentLanguageCode());
 
     const QByteArray printed =
-        options.json ? quoteJson(snapshot, documents) : quoteTable(snapshot, documents);
+        options.json ? quoteJson(snapshot, documents, renderings) : quoteTable(snapshot, documents);
     std::fwrite(printed.constData(), 1, size_t(printed.size()), out);
     std::fflush(out);
 

@@ -1,6 +1,7 @@
 #include "cli/quote_output.h"
 
 #include "analysis/document_info.h"
+#include "analysis/word_render_batch.h"
 #include "export/quote_snapshot.h"
 #include "pricing/line_pricing.h"
 #include "pricing/regional_format.h"
@@ -11,7 +12,8 @@
 
 #include <algorithm>
 
-QByteArray quoteJson(const QuoteSnapshot &snapshot, const QList<DocumentInfo> &documents)
+QByteArray quoteJson(const QuoteSnapshot &snapshot, const QList<DocumentInfo> &documents,
+                     const QList<WordRendering> &renderings)
 {
     const MoneyFormat format(snapshot.profile);
     QJsonArray lines;
@@ -26,6 +28,12 @@ QByteArray quoteJson(const QuoteSnapshot &snapshot, const QList<DocumentInfo> &d
                          {QStringLiteral("unitPrice"), format.parse(row.unitPriceText)},
                          {QStringLiteral("binding"), row.binding},
                          {QStringLiteral("amount"), row.lineAmount}};
+        const WordRendering rendering = renderings.value(i);
+        line.insert(QStringLiteral("renderedPages"), rendering.renderedPages);
+        line.insert(QStringLiteral("pageCountSource"), pageCountSourceName(rendering, false));
+        line.insert(QStringLiteral("pageCountMismatch"),
+                    rendering.outcome == WordRenderOutcome::Rendered &&
+                        pageCountsFarApart(rendering.storedPages, rendering.renderedPages));
         if (!row.pageDetails.isEmpty()) {
             line.insert(QStringLiteral("colorPages"), row.pageDetails.colorPages());
             line.insert(QStringLiteral("pageSizes"), pagesPerSizeText(row.pageDetails));

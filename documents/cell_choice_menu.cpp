@@ -10,6 +10,10 @@
 
 void MainWindow::showCellChoiceMenu(int row, int column)
 {
+    if (column == PagesColumn) {
+        showPageCountMenu(row);
+        return;
+    }
     if ((column != ColorColumn && column != BindingColumn) || row < 0 || row >= documentTable->rowCount())
         return;
     const bool colorColumn = column == ColorColumn;

@@ -27,7 +27,10 @@ int colorPagesBadgeWidth(const QFont &font, const QString &text)
     return QFontMetrics(font).horizontalAdvance(text) + 2 * Padding + Margin;
 }
 
-QRect paintColorPagesBadge(QPainter *painter, const QRect &cell, const QString &text)
+namespace {
+
+QRect paintBadge(QPainter *painter, const QRect &cell, const QString &text, const QColor &fill,
+                 const QColor &ink)
 {
     const int width = colorPagesBadgeWidth(painter->font(), text) - Margin;
     const int height = std::min(PillHeight, cell.height() - 4);
@@ -36,10 +39,24 @@ QRect paintColorPagesBadge(QPainter *painter, const QRect &cell, const QString &
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(Qt::NoPen);
-    painter->setBrush(QColor(QStringLiteral("#FDE9D9")));
+    painter->setBrush(fill);
     painter->drawRoundedRect(QRectF(pill), height / 2.0, height / 2.0);
-    painter->setPen(QColor(QStringLiteral("#C2410C")));
+    painter->setPen(ink);
     painter->drawText(pill, Qt::AlignCenter, text);
     painter->restore();
     return QRect(cell.left(), cell.top(), pill.left() - cell.left(), cell.height());
+}
+
+} // namespace
+
+QRect paintColorPagesBadge(QPainter *painter, const QRect &cell, const QString &text)
+{
+    return paintBadge(painter, cell, text, QColor(QStringLiteral("#FDE9D9")),
+                      QColor(QStringLiteral("#C2410C")));
+}
+
+QRect paintPageCountBadge(QPainter *painter, const QRect &cell, const QString &text)
+{
+    return paintBadge(painter, cell, text, QColor(QStringLiteral("#FEF3C7")),
+                      QColor(QStringLiteral("#B45309")));
 }

@@ -17,3 +17,7 @@ int colorPagesBadgeWidth(const QFont &font, const QString &text);
 
 // Paints the badge at the right end of the cell and returns what is left of the cell for the count.
 QRect paintColorPagesBadge(QPainter *painter, const QRect &cell, const QString &text);
+
+// The warning badge "≠ 180" of a Word row whose stored and rendered counts are far apart, painted
+// the same way in amber.
+QRect paintPageCountBadge(QPainter *painter, const QRect &cell, const QString &text);

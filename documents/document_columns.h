@@ -14,7 +14,9 @@ enum DocumentRole
     PageDetailsRole = Qt::UserRole + 6, // pages item: PageDetails once the page-detail pass is done
     PageByPagePriceRole =
         Qt::UserRole + 7, // unit-price item: the page-by-page text written; other text was typed
-    PageCountEstimatedRole = Qt::UserRole + 8 // pages item: true when the count is an estimate
+    WordRenderingRole = Qt::UserRole + 8,   // pages item: WordRendering once the office suite rendered it
+    UseRenderedPagesRole = Qt::UserRole + 9, // pages item: the operator prices the rendered count
+    PageCountEstimatedRole = Qt::UserRole + 10 // pages item: true when the count is an estimate
 };
 
 enum DocumentColumn

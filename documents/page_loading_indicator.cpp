@@ -2,6 +2,7 @@
 
 #include "documents/color_pages_badge.h"
 #include "documents/document_columns.h"
+#include "documents/page_count_cells.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -44,7 +45,8 @@ void PageLoadingIndicator::paint(QPainter *painter, const QStyleOptionViewItem &
                                  const QModelIndex &index) const
 {
     const QString badge = colorPagesBadgeText(index.data(PageDetailsRole).value<PageDetails>());
-    if (badge.isEmpty() || index.data(AnalysingRole).toBool()) {
+    const QString warning = pageCountBadgeText(index);
+    if ((badge.isEmpty() && warning.isEmpty()) || index.data(AnalysingRole).toBool()) {
         QStyledItemDelegate::paint(painter, option, index);
         if (index.data(AnalysingRole).toBool())
             paintSpinner(painter, option.rect, m_angle);
@@ -56,7 +58,10 @@ void PageLoadingIndicator::paint(QPainter *painter, const QStyleOptionViewItem &
     QStyle *style = cell.widget ? cell.widget->style() : QApplication::style();
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, cell.widget);
     QStyleOptionViewItem count(option);
-    count.rect = paintColorPagesBadge(painter, option.rect, badge);
+    if (!badge.isEmpty())
+        count.rect = paintColorPagesBadge(painter, count.rect, badge);
+    if (!warning.isEmpty())
+        count.rect = paintPageCountBadge(painter, count.rect, warning);
     QStyledItemDelegate::paint(painter, count, index);
 }
 
@@ -66,6 +71,9 @@ QSize PageLoadingIndicator::sizeHint(const QStyleOptionViewItem &option, const Q
     const QString badge = colorPagesBadgeText(index.data(PageDetailsRole).value<PageDetails>());
     if (!badge.isEmpty())
         size.rwidth() += colorPagesBadgeWidth(option.font, badge);
+    const QString warning = pageCountBadgeText(index);
+    if (!warning.isEmpty())
+        size.rwidth() += colorPagesBadgeWidth(option.font, warning);
     return size;
 }
 

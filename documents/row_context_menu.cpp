@@ -57,6 +57,18 @@ void MainWindow::showRowContextMenu(const QPoint &position)
                      [this, key] { setSelectedRowsBinding(key); });
     }
 
+    bool rendered = false;
+    if (const QStringList switchable = selectedDocumentsWithRenderedAlternative(&rendered);
+        !switchable.isEmpty()) {
+        // Checked while every such selected row is priced by its rendering; choosing it switches them all.
+        menu.addSeparator();
+        QAction *action = addEntry(&menu, tr("按渲染页数计价"), [this, switchable, rendered] {
+            setDocumentsUseRenderedCount(switchable, !rendered);
+        });
+        action->setCheckable(true);
+        action->setChecked(rendered);
+    }
+
     menu.addSeparator();
     const bool single = count <= 1;
     addEntry(&menu, tr("上移"), [this, clicked] {

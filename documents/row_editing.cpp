@@ -118,6 +118,7 @@ void MainWindow::removeSelectedDocuments()
         }
     }
     pageDetailPass->cancel(removedPaths);
+    forgetWordRendering(removedPaths);
     forgetDocumentPaths(removedPaths);
     if (documentTable->rowCount() > 0)
         documentTable->selectRow(std::min(documentTable->rowCount() - 1, rows.last()));
@@ -131,6 +132,8 @@ void MainWindow::clearAll()
         return;
     documentTable->setRowCount(0);
     pageDetailPass->cancelAll();
+    wordRenderPass->cancelAll();
+    wordFilesToRender.clear();
     knownDocumentPaths.clear();
     knownDocumentKeys.clear();
     recalculate();

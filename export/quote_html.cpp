@@ -1,6 +1,7 @@
 #include "export/quote_html.h"
 
 #include "export/file_name_breaks.h"
+#include "export/page_count_marks.h"
 #include "export/quote_lines.h"
 #include "export/quote_snapshot.h"
 #include "pricing/line_pricing.h"
@@ -112,15 +113,19 @@ int nameColumnUnits(const QList<QStringList> &cells, const QStringList &header, 
     return tableUnits - others - cellPaddingUnits;
 }
 
-// Marks a page count estimated from a damaged file, explained once below the table.
-constexpr QLatin1String kEstimateMark("*");
+// Marks a page count estimated from a damaged file, explained once below the table. "*" already
+// marks a count taken from a Word file's rendering.
+QString estimateMark()
+{
+    return QStringLiteral("≈");
+}
 
 QString estimateLegendHtml(const QuoteSnapshot &snapshot)
 {
     for (const QuoteRow &row : snapshot.rows) {
         if (row.pagesEstimated)
             return QStringLiteral("<p class='meta'>%1 %2</p>")
-                .arg(kEstimateMark, escaped(QCoreApplication::translate(
+                .arg(estimateMark(), escaped(QCoreApplication::translate(
                                         "MainWindow", "页数为估计值：文件已损坏，按其中的页面对象计数")));
     }
     return {};
@@ -135,7 +140,8 @@ QString rowsHtml(const QuoteSnapshot &snapshot, const MoneyFormat &format)
         const QString binding =
             bindingTemplate.arg(bindingLabel(row.binding, snapshot.customBindingMethods),
                                 format.money(bindingFeeFor(snapshot.profile, row.binding)));
-        const QString pages = row.pagesText + (row.pagesEstimated ? kEstimateMark : QLatin1String());
+        const QString pages = (row.pagesEstimated ? estimateMark() : QString()) + row.pagesText +
+                              (row.pageCountMark.isEmpty() ? QString() : QLatin1Char(' ') + row.pageCountMark);
         cells.append({row.fileName, colorModeLabel(row.colorMode), pages, row.paperSize,
                       row.copiesText, format.money(format.parse(row.unitPriceText)), binding,
                       format.money(row.lineAmount)});
@@ -275,6 +281,12 @@ QString closingHtml(const PriceProfile &profile)
     return html;
 }
 
+QString marksLegendHtml(const QuoteSnapshot &snapshot)
+{
+    const QString legend = pageCountMarksLegend(snapshot.rows);
+    return legend.isEmpty() ? QString() : QStringLiteral("<p class='meta'>%1</p>").arg(escaped(legend));
+}
+
 } // namespace
 
 QString makeQuoteNumber(const QDateTime &at)
@@ -291,5 +303,5 @@ QString buildQuoteHtml(const QuoteSnapshot &snapshot)
         .arg(direction, QCoreApplication::translate("MainWindow", "文档打印报价单"),
              partiesHtml(snapshot.profile), metaHtml(snapshot, format), headerHtml(),
              rowsHtml(snapshot, format), summaryHtml(snapshot, format),
-             estimateLegendHtml(snapshot) + closingHtml(snapshot.profile));
+             estimateLegendHtml(snapshot) + marksLegendHtml(snapshot) + closingHtml(snapshot.profile));
 }

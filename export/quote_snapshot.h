@@ -25,6 +25,7 @@ struct QuoteRow
     bool unitPriceTyped = false;
     bool pagesEstimated = false; // counted from a damaged file's page objects
     QString filePath = QString(); // where the document was when the quote was issued
+    QString pageCountMark = {}; // "*" or "≠ 180" for a Word row counted by rendering (page_count_marks.h)
 };
 
 // Everything a quotation or workbook is built from, taken at the moment of export so that the

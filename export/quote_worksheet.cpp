@@ -1,5 +1,6 @@
 #include "export/quote_workbook.h"
 
+#include "export/page_count_marks.h"
 #include "export/quote_lines.h"
 #include "pricing/price_profile.h"
 #include "pricing/quote_totals.h"
@@ -143,7 +144,9 @@ QString quoteWorksheetXml(const QuoteSnapshot &snapshot)
     int row = 5;
     for (const QuoteRow &line : snapshot.rows) {
         sheet.beginRow(row);
-        sheet.text(cellRef('A', row), TextStyle, line.fileName);
+        sheet.text(cellRef('A', row), TextStyle,
+                   line.pageCountMark.isEmpty() ? line.fileName
+                                                : line.fileName + QStringLiteral("  ") + line.pageCountMark);
         sheet.text(cellRef('B', row), TextStyle, colorModeLabel(line.colorMode));
         sheet.number(cellRef('C', row), CountStyle, integerOrZero(line.pagesText));
         sheet.text(cellRef('D', row), TextStyle, line.paperSize);
@@ -174,6 +177,11 @@ QString quoteWorksheetXml(const QuoteSnapshot &snapshot)
         sheet.number(cellRef('I', row), TotalStyle, value);
         sheet.endRow();
         ++row;
+    }
+    if (const QString legend = pageCountMarksLegend(snapshot.rows); !legend.isEmpty()) {
+        sheet.beginRow(row);
+        sheet.text(cellRef('A', row), TextStyle, legend);
+        sheet.endRow();
     }
 
     return QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"

@@ -71,7 +71,8 @@ QJsonObject rowJson(const QuoteRow &row)
             {QStringLiteral("amount"), row.lineAmount},
             {QStringLiteral("pageDetails"), pageDetailsJson(row.pageDetails)},
             {QStringLiteral("unitPriceTyped"), row.unitPriceTyped},
-            {QStringLiteral("pagesEstimated"), row.pagesEstimated}};
+            {QStringLiteral("pagesEstimated"), row.pagesEstimated},
+            {QStringLiteral("pageCountMark"), row.pageCountMark}};
 }
 
 QuoteRow readRow(const QJsonObject &object)
@@ -89,6 +90,7 @@ QuoteRow readRow(const QJsonObject &object)
     row.pageDetails = readPageDetails(object.value(QLatin1String("pageDetails")).toArray());
     row.unitPriceTyped = object.value(QLatin1String("unitPriceTyped")).toBool();
     row.pagesEstimated = object.value(QLatin1String("pagesEstimated")).toBool();
+    row.pageCountMark = stringAt(object, "pageCountMark");
     return row;
 }
 

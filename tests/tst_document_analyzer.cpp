@@ -32,7 +32,8 @@ private Q_SLOTS:
         // clang-format off
         const struct { const char *path; bool supported, legacy; } suffixes[] = {
             {"/x/A.PDF", true, false}, {"/x/REPORT.Doc", true, true}, {"/x/a.tiff", true, false},
-            {"/x/v1.pdf/README", false, false}, {"/x/scan.pdf.txt", false, false}, {"/x/a.docm", false, false}};
+            {"/x/v1.pdf/README", false, false}, {"/x/scan.pdf.txt", false, false}, {"/x/a.docm", true, false},
+            {"/x/a.dotm", false, false}};
         // clang-format on
         for (const auto &s : suffixes) {
             ROW_COMPARE(s.path, isSupportedDocument(s.path), s.supported);

@@ -40,6 +40,7 @@ QuoteSnapshot sampleQuote(const QDateTime &at)
     second.fileName = QStringLiteral("scan_2024.pdf");
     second.unitPriceTyped = true;
     second.pagesEstimated = true;
+    second.pageCountMark = QStringLiteral("* ≠ 1");
     second.lineAmount = 0.1 + 0.2; // not a round binary number
     quote.rows = {first, second};
     issueQuote(quote, QStringLiteral("Q1"), QStringLiteral("de_DE"));

@@ -770,6 +770,64 @@ Seiten je Format: %3</translation>
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>Seitendetails nicht verfügbar: %1; nach den anderen Dokumenten wird es einmal allein erneut versucht</translation>
+    <message numerus="yes">
+        <source>正在渲染 %n 个 Word 文件</source>
+        <translation>
+            <numerusform>%n Word-Datei wird gerendert</numerusform>
+            <numerusform>%n Word-Dateien werden gerendert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>按文件存储页数计价：%1 页</source>
+        <translation>Nach gespeicherter Seitenzahl berechnen: %1 Seiten</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价：%1 页</source>
+        <translation>Nach gerenderter Seitenzahl berechnen: %1 Seiten</translation>
+    </message>
+    <message>
+        <source>LibreOffice 无法打开此文件（文件损坏、受密码保护或格式不支持）</source>
+        <translation>LibreOffice kann diese Datei nicht öffnen (beschädigt, kennwortgeschützt oder nicht unterstützt)</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染此文件时卡住或崩溃</source>
+        <translation>LibreOffice ist beim Rendern dieser Datei hängen geblieben oder abgestürzt</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染结果没有页面</source>
+        <translation>LibreOffice hat daraus ein PDF ohne Seiten erzeugt</translation>
+    </message>
+    <message>
+        <source>%1；未用渲染页数：%2</source>
+        <translation>%1; gerenderte Seitenzahl nicht verwendet: %2</translation>
+    </message>
+    <message>
+        <source>页数来自 LibreOffice 渲染（文件未存储页数），不可手动修改</source>
+        <translation>Seitenzahl aus einer LibreOffice-Darstellung (die Datei speichert keine); nicht änderbar</translation>
+    </message>
+    <message>
+        <source>文件存储页数与 LibreOffice 渲染页数一致，不可手动修改</source>
+        <translation>Gespeicherte Seitenzahl stimmt mit der LibreOffice-Darstellung überein; nicht änderbar</translation>
+    </message>
+    <message>
+        <source>按 LibreOffice 渲染页数 %2 计价（文件存储 %1 页），可在右键菜单或点击页数改回存储页数</source>
+        <translation>Berechnet nach den %2 Seiten der LibreOffice-Darstellung (Datei speichert %1); über das Kontextmenü oder einen Klick auf die Zahl zurück zur gespeicherten Seitenzahl</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差较大；按存储页数计价，可在右键菜单或点击页数改用渲染页数</source>
+        <translation>Datei speichert %1 Seiten, LibreOffice-Darstellung %2: große Abweichung; berechnet nach der gespeicherten Zahl, über das Kontextmenü oder einen Klick auf die Zahl zur gerenderten wechseln</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差很小（多因字体不同），按存储页数计价</source>
+        <translation>Datei speichert %1 Seiten, LibreOffice-Darstellung %2: kleine Abweichung (meist Schriften); berechnet nach der gespeicherten Zahl</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价</source>
+        <translation>Nach gerenderter Seitenzahl berechnen</translation>
+    </message>
+    <message>
+        <source>* 页数来自 LibreOffice 渲染；≠ 文件存储页数与渲染页数相差较大，其后为未计价的另一页数</source>
+        <translation>* Seitenzahl aus einer LibreOffice-Darstellung; ≠ gespeicherte und gerenderte Seitenzahl weichen stark ab, dahinter die nicht berechnete Zahl</translation>
     </message>
 </context>
 <context>

@@ -770,6 +770,64 @@ Pages per size: %3</translation>
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>Page details unavailable: %1; it will be tried once more on its own after the other documents</translation>
+    <message numerus="yes">
+        <source>正在渲染 %n 个 Word 文件</source>
+        <translation>
+            <numerusform>Rendering %n Word file</numerusform>
+            <numerusform>Rendering %n Word files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>按文件存储页数计价：%1 页</source>
+        <translation>Price by the stored count: %1 pages</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价：%1 页</source>
+        <translation>Price by the rendered count: %1 pages</translation>
+    </message>
+    <message>
+        <source>LibreOffice 无法打开此文件（文件损坏、受密码保护或格式不支持）</source>
+        <translation>LibreOffice cannot open this file (damaged, password-protected or unsupported)</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染此文件时卡住或崩溃</source>
+        <translation>LibreOffice hung or crashed while rendering this file</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染结果没有页面</source>
+        <translation>LibreOffice rendered it to a PDF without pages</translation>
+    </message>
+    <message>
+        <source>%1；未用渲染页数：%2</source>
+        <translation>%1; rendered count not used: %2</translation>
+    </message>
+    <message>
+        <source>页数来自 LibreOffice 渲染（文件未存储页数），不可手动修改</source>
+        <translation>Page count from a LibreOffice rendering (the file stores none); cannot be edited</translation>
+    </message>
+    <message>
+        <source>文件存储页数与 LibreOffice 渲染页数一致，不可手动修改</source>
+        <translation>The stored page count matches the LibreOffice rendering; cannot be edited</translation>
+    </message>
+    <message>
+        <source>按 LibreOffice 渲染页数 %2 计价（文件存储 %1 页），可在右键菜单或点击页数改回存储页数</source>
+        <translation>Priced by the LibreOffice rendering's %2 pages (the file stores %1); switch back to the stored count from the context menu or by clicking the count</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差较大；按存储页数计价，可在右键菜单或点击页数改用渲染页数</source>
+        <translation>The file stores %1 pages, LibreOffice renders %2: far apart; priced by the stored count, switch to the rendered one from the context menu or by clicking the count</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差很小（多因字体不同），按存储页数计价</source>
+        <translation>The file stores %1 pages, LibreOffice renders %2: a small difference (usually fonts); priced by the stored count</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价</source>
+        <translation>Price by the rendered count</translation>
+    </message>
+    <message>
+        <source>* 页数来自 LibreOffice 渲染；≠ 文件存储页数与渲染页数相差较大，其后为未计价的另一页数</source>
+        <translation>* page count from a LibreOffice rendering; ≠ stored and rendered counts far apart, followed by the count not priced</translation>
     </message>
 </context>
 <context>

@@ -770,6 +770,64 @@ Pages par format : %3</translation>
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>Détails des pages indisponibles : %1 ; un nouvel essai seul aura lieu après les autres documents</translation>
+    <message numerus="yes">
+        <source>正在渲染 %n 个 Word 文件</source>
+        <translation>
+            <numerusform>Rendu de %n fichier Word</numerusform>
+            <numerusform>Rendu de %n fichiers Word</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>按文件存储页数计价：%1 页</source>
+        <translation>Facturer selon le nombre stocké : %1 pages</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价：%1 页</source>
+        <translation>Facturer selon le nombre rendu : %1 pages</translation>
+    </message>
+    <message>
+        <source>LibreOffice 无法打开此文件（文件损坏、受密码保护或格式不支持）</source>
+        <translation>LibreOffice ne peut pas ouvrir ce fichier (endommagé, protégé par mot de passe ou non pris en charge)</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染此文件时卡住或崩溃</source>
+        <translation>LibreOffice s’est bloqué ou a planté en rendant ce fichier</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染结果没有页面</source>
+        <translation>LibreOffice en a produit un PDF sans pages</translation>
+    </message>
+    <message>
+        <source>%1；未用渲染页数：%2</source>
+        <translation>%1 ; nombre de pages rendu non utilisé : %2</translation>
+    </message>
+    <message>
+        <source>页数来自 LibreOffice 渲染（文件未存储页数），不可手动修改</source>
+        <translation>Nombre de pages issu d’un rendu LibreOffice (le fichier n’en stocke pas) ; non modifiable</translation>
+    </message>
+    <message>
+        <source>文件存储页数与 LibreOffice 渲染页数一致，不可手动修改</source>
+        <translation>Le nombre de pages stocké correspond au rendu LibreOffice ; non modifiable</translation>
+    </message>
+    <message>
+        <source>按 LibreOffice 渲染页数 %2 计价（文件存储 %1 页），可在右键菜单或点击页数改回存储页数</source>
+        <translation>Facturé selon les %2 pages du rendu LibreOffice (le fichier en stocke %1) ; revenez au nombre stocké par le menu contextuel ou en cliquant sur le nombre</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差较大；按存储页数计价，可在右键菜单或点击页数改用渲染页数</source>
+        <translation>Le fichier stocke %1 pages, le rendu LibreOffice en donne %2 : écart important ; facturé selon le nombre stocké, passez au nombre rendu par le menu contextuel ou en cliquant sur le nombre</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差很小（多因字体不同），按存储页数计价</source>
+        <translation>Le fichier stocke %1 pages, le rendu LibreOffice en donne %2 : petit écart (souvent les polices) ; facturé selon le nombre stocké</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价</source>
+        <translation>Facturer selon le nombre rendu</translation>
+    </message>
+    <message>
+        <source>* 页数来自 LibreOffice 渲染；≠ 文件存储页数与渲染页数相差较大，其后为未计价的另一页数</source>
+        <translation>* nombre de pages issu d’un rendu LibreOffice ; ≠ nombres stocké et rendu très différents, suivi du nombre non facturé</translation>
     </message>
 </context>
 <context>

@@ -757,6 +757,63 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>ページ詳細を取得できません：%1。ほかの文書の確認後に単独でもう 1 回試します</translation>
+    <message numerus="yes">
+        <source>正在渲染 %n 个 Word 文件</source>
+        <translation>
+            <numerusform>%n 個の Word ファイルをレンダリング中</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>按文件存储页数计价：%1 页</source>
+        <translation>保存されたページ数で計算：%1 ページ</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价：%1 页</source>
+        <translation>レンダリングのページ数で計算：%1 ページ</translation>
+    </message>
+    <message>
+        <source>LibreOffice 无法打开此文件（文件损坏、受密码保护或格式不支持）</source>
+        <translation>LibreOffice でこのファイルを開けません（破損、パスワード保護、または非対応の形式）</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染此文件时卡住或崩溃</source>
+        <translation>LibreOffice がこのファイルのレンダリング中に停止またはクラッシュしました</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染结果没有页面</source>
+        <translation>LibreOffice のレンダリング結果にページがありません</translation>
+    </message>
+    <message>
+        <source>%1；未用渲染页数：%2</source>
+        <translation>%1；レンダリングのページ数は未使用：%2</translation>
+    </message>
+    <message>
+        <source>页数来自 LibreOffice 渲染（文件未存储页数），不可手动修改</source>
+        <translation>ページ数は LibreOffice のレンダリングによるもの（ファイルに保存なし）。手動で変更できません</translation>
+    </message>
+    <message>
+        <source>文件存储页数与 LibreOffice 渲染页数一致，不可手动修改</source>
+        <translation>保存されたページ数は LibreOffice のレンダリングと一致。手動で変更できません</translation>
+    </message>
+    <message>
+        <source>按 LibreOffice 渲染页数 %2 计价（文件存储 %1 页），可在右键菜单或点击页数改回存储页数</source>
+        <translation>LibreOffice のレンダリングの %2 ページで計算（ファイルの保存値 %1 ページ）。右クリックメニューまたはページ数のクリックで保存値に戻せます</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差较大；按存储页数计价，可在右键菜单或点击页数改用渲染页数</source>
+        <translation>ファイルの保存値 %1 ページ、LibreOffice のレンダリング %2 ページで大きく異なります。保存値で計算中。右クリックメニューまたはページ数のクリックでレンダリング値に切り替えられます</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差很小（多因字体不同），按存储页数计价</source>
+        <translation>ファイルの保存値 %1 ページ、LibreOffice のレンダリング %2 ページ。差はわずか（主にフォントの違い）。保存値で計算</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价</source>
+        <translation>レンダリングのページ数で計算</translation>
+    </message>
+    <message>
+        <source>* 页数来自 LibreOffice 渲染；≠ 文件存储页数与渲染页数相差较大，其后为未计价的另一页数</source>
+        <translation>* ページ数は LibreOffice のレンダリングによる；≠ 保存値とレンダリング値が大きく異なる（後ろは計算に使っていない方の値）</translation>
     </message>
 </context>
 <context>

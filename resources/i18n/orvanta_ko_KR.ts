@@ -757,6 +757,63 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>페이지 세부 정보를 사용할 수 없음: %1. 다른 문서를 확인한 후 단독으로 한 번 더 시도합니다</translation>
+    <message numerus="yes">
+        <source>正在渲染 %n 个 Word 文件</source>
+        <translation>
+            <numerusform>Word 파일 %n개 렌더링 중</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>按文件存储页数计价：%1 页</source>
+        <translation>저장된 페이지 수로 계산: %1페이지</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价：%1 页</source>
+        <translation>렌더링 페이지 수로 계산: %1페이지</translation>
+    </message>
+    <message>
+        <source>LibreOffice 无法打开此文件（文件损坏、受密码保护或格式不支持）</source>
+        <translation>LibreOffice에서 이 파일을 열 수 없습니다(손상, 암호 보호 또는 지원되지 않는 형식)</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染此文件时卡住或崩溃</source>
+        <translation>LibreOffice가 이 파일을 렌더링하는 중 멈추거나 충돌했습니다</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染结果没有页面</source>
+        <translation>LibreOffice 렌더링 결과에 페이지가 없습니다</translation>
+    </message>
+    <message>
+        <source>%1；未用渲染页数：%2</source>
+        <translation>%1; 렌더링 페이지 수 미사용: %2</translation>
+    </message>
+    <message>
+        <source>页数来自 LibreOffice 渲染（文件未存储页数），不可手动修改</source>
+        <translation>LibreOffice 렌더링으로 얻은 페이지 수(파일에 저장된 값 없음), 직접 수정할 수 없음</translation>
+    </message>
+    <message>
+        <source>文件存储页数与 LibreOffice 渲染页数一致，不可手动修改</source>
+        <translation>저장된 페이지 수가 LibreOffice 렌더링과 일치함, 직접 수정할 수 없음</translation>
+    </message>
+    <message>
+        <source>按 LibreOffice 渲染页数 %2 计价（文件存储 %1 页），可在右键菜单或点击页数改回存储页数</source>
+        <translation>LibreOffice 렌더링 %2페이지로 계산(파일 저장값 %1페이지). 오른쪽 클릭 메뉴나 페이지 수를 클릭하여 저장값으로 되돌릴 수 있음</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差较大；按存储页数计价，可在右键菜单或点击页数改用渲染页数</source>
+        <translation>파일 저장값 %1페이지, LibreOffice 렌더링 %2페이지로 차이가 큼. 저장값으로 계산 중이며 오른쪽 클릭 메뉴나 페이지 수를 클릭하여 렌더링 값으로 바꿀 수 있음</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差很小（多因字体不同），按存储页数计价</source>
+        <translation>파일 저장값 %1페이지, LibreOffice 렌더링 %2페이지. 차이가 작음(주로 글꼴 차이). 저장값으로 계산</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价</source>
+        <translation>렌더링 페이지 수로 계산</translation>
+    </message>
+    <message>
+        <source>* 页数来自 LibreOffice 渲染；≠ 文件存储页数与渲染页数相差较大，其后为未计价的另一页数</source>
+        <translation>* LibreOffice 렌더링으로 얻은 페이지 수; ≠ 저장값과 렌더링 값의 차이가 큼(뒤의 숫자는 계산에 쓰이지 않은 값)</translation>
     </message>
 </context>
 <context>

@@ -783,6 +783,65 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>Сведения о страницах недоступны: %1; после остальных документов будет ещё одна отдельная попытка</translation>
+    <message numerus="yes">
+        <source>正在渲染 %n 个 Word 文件</source>
+        <translation>
+            <numerusform>Отрисовка %n файла Word</numerusform>
+            <numerusform>Отрисовка %n файлов Word</numerusform>
+            <numerusform>Отрисовка %n файлов Word</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>按文件存储页数计价：%1 页</source>
+        <translation>Считать по сохранённому числу: %1 стр.</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价：%1 页</source>
+        <translation>Считать по отрисовке: %1 стр.</translation>
+    </message>
+    <message>
+        <source>LibreOffice 无法打开此文件（文件损坏、受密码保护或格式不支持）</source>
+        <translation>LibreOffice не может открыть этот файл (повреждён, защищён паролем или не поддерживается)</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染此文件时卡住或崩溃</source>
+        <translation>LibreOffice завис или аварийно завершился при отрисовке этого файла</translation>
+    </message>
+    <message>
+        <source>LibreOffice 渲染结果没有页面</source>
+        <translation>LibreOffice отрисовал его в PDF без страниц</translation>
+    </message>
+    <message>
+        <source>%1；未用渲染页数：%2</source>
+        <translation>%1; число страниц по отрисовке не использовано: %2</translation>
+    </message>
+    <message>
+        <source>页数来自 LibreOffice 渲染（文件未存储页数），不可手动修改</source>
+        <translation>Число страниц получено отрисовкой в LibreOffice (файл его не хранит); изменить нельзя</translation>
+    </message>
+    <message>
+        <source>文件存储页数与 LibreOffice 渲染页数一致，不可手动修改</source>
+        <translation>Сохранённое число страниц совпадает с отрисовкой LibreOffice; изменить нельзя</translation>
+    </message>
+    <message>
+        <source>按 LibreOffice 渲染页数 %2 计价（文件存储 %1 页），可在右键菜单或点击页数改回存储页数</source>
+        <translation>Расчёт по %2 стр. отрисовки LibreOffice (в файле сохранено %1); вернуть сохранённое число можно в контекстном меню или щелчком по числу</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差较大；按存储页数计价，可在右键菜单或点击页数改用渲染页数</source>
+        <translation>В файле сохранено %1 стр., отрисовка LibreOffice даёт %2: большое расхождение; расчёт по сохранённому числу, перейти к отрисованному можно в контекстном меню или щелчком по числу</translation>
+    </message>
+    <message>
+        <source>文件存储 %1 页，LibreOffice 渲染 %2 页，相差很小（多因字体不同），按存储页数计价</source>
+        <translation>В файле сохранено %1 стр., отрисовка LibreOffice даёт %2: небольшое расхождение (обычно из-за шрифтов); расчёт по сохранённому числу</translation>
+    </message>
+    <message>
+        <source>按渲染页数计价</source>
+        <translation>Считать по отрисовке</translation>
+    </message>
+    <message>
+        <source>* 页数来自 LibreOffice 渲染；≠ 文件存储页数与渲染页数相差较大，其后为未计价的另一页数</source>
+        <translation>* число страниц по отрисовке LibreOffice; ≠ сохранённое и отрисованное числа сильно расходятся, за знаком — неучтённое число</translation>
     </message>
 </context>
 <context>
