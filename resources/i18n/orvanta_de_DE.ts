@@ -770,6 +770,7 @@ Seiten je Format: %3</translation>
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>Seitendetails nicht verfügbar: %1; nach den anderen Dokumenten wird es einmal allein erneut versucht</translation>
+    </message>
     <message numerus="yes">
         <source>正在渲染 %n 个 Word 文件</source>
         <translation>

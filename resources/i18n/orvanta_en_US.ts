@@ -770,6 +770,7 @@ Pages per size: %3</translation>
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>Page details unavailable: %1; it will be tried once more on its own after the other documents</translation>
+    </message>
     <message numerus="yes">
         <source>正在渲染 %n 个 Word 文件</source>
         <translation>

@@ -770,6 +770,7 @@ Pages par format : %3</translation>
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>Détails des pages indisponibles : %1 ; un nouvel essai seul aura lieu après les autres documents</translation>
+    </message>
     <message numerus="yes">
         <source>正在渲染 %n 个 Word 文件</source>
         <translation>

@@ -757,6 +757,7 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>ページ詳細を取得できません：%1。ほかの文書の確認後に単独でもう 1 回試します</translation>
+    </message>
     <message numerus="yes">
         <source>正在渲染 %n 个 Word 文件</source>
         <translation>

@@ -757,6 +757,7 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>페이지 세부 정보를 사용할 수 없음: %1. 다른 문서를 확인한 후 단독으로 한 번 더 시도합니다</translation>
+    </message>
     <message numerus="yes">
         <source>正在渲染 %n 个 Word 文件</source>
         <translation>

@@ -783,6 +783,7 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>页面详情不可用：%1，其他文档检查完后会单独再试一次</source>
         <translation>Сведения о страницах недоступны: %1; после остальных документов будет ещё одна отдельная попытка</translation>
+    </message>
     <message numerus="yes">
         <source>正在渲染 %n 个 Word 文件</source>
         <translation>

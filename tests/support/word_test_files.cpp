@@ -1,8 +1,6 @@
 #include "support/word_test_files.h"
 
-#include "support/zip_test_writer.h"
-
-#include <QFile>
+#include "support/test_files.h"
 
 void writeTestDocx(const QString &path, int pages, int storedPages)
 {
@@ -10,7 +8,7 @@ void writeTestDocx(const QString &path, int pages, int storedPages)
     for (int page = 0; page < pages; ++page)
         body += (page > 0 ? "<w:p><w:r><w:br w:type=\"page\"/></w:r></w:p>" : "") +
                 QByteArray("<w:p><w:r><w:t>Page ") + QByteArray::number(page + 1) + "</w:t></w:r></w:p>";
-    QList<QPair<QByteArray, QByteArray>> entries{
+    QList<ZipEntry> entries{
         {"[Content_Types].xml",
          "<?xml version=\"1.0\"?><Types "
          "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
@@ -33,7 +31,5 @@ void writeTestDocx(const QString &path, int pages, int storedPages)
     if (storedPages >= 0)
         entries.append({"docProps/app.xml", "<?xml version=\"1.0\"?><Properties><Pages>" +
                                                 QByteArray::number(storedPages) + "</Pages></Properties>"});
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(deflatedZipArchive(entries));
+    writeFile(path, zipArchive(entries));
 }
