@@ -62,8 +62,11 @@ void MainWindow::applyPageDetails(const QList<PageDetailResult> &results)
 
 int MainWindow::rowsAwaitingPagePrices() const
 {
-    // Without page-by-page pricing the details change no amount.
-    return activeProfile.pricePageByPage ? pageDetailPass->pendingCount() : 0;
+    // Without page-by-page pricing the details change no amount. A Word file's details come from
+    // its rendering, so one still waiting for it is being checked too.
+    if (!activeProfile.pricePageByPage)
+        return 0;
+    return pageDetailPass->pendingCount() + wordRenderPass->pendingCount() + int(wordFilesToRender.size());
 }
 
 bool MainWindow::refuseExportWhileAwaitingPagePrices()

@@ -79,10 +79,15 @@ void WordRenderPass::finish(const std::shared_ptr<Batch> &batch, const QStringLi
         Q_EMIT renderingsReady(results);
 }
 
-void WordRenderPass::reportBusy()
+int WordRenderPass::pendingCount() const
 {
     int files = 0;
     for (const auto &batch : std::as_const(m_batches))
         files += int(batch->paths.size());
-    Q_EMIT busyChanged(files);
+    return files;
+}
+
+void WordRenderPass::reportBusy()
+{
+    Q_EMIT busyChanged(pendingCount());
 }

@@ -34,6 +34,7 @@ public:
     void enqueue(const QStringList &paths);
     void cancel(const QStringList &paths);
     void cancelAll();
+    int pendingCount() const; // files queued or rendering
 
 Q_SIGNALS:
     void renderingsReady(const QList<WordRenderResult> &results);

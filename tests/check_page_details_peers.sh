@@ -44,7 +44,7 @@ while IFS=$'\t' read -r _ page size colour; do
     colour_pages=$((colour_pages + colour)) pages=$((pages + 1))
 done < <("$tool" --list "$annotated")
 check "annotated pages" "$pages" 7
-check "analyze --pages" "$("$cli" analyze --pages "$annotated" | grep -o '"colorPages.*}')" \
-    "\"colorPages\":$colour_pages,\"pageSizes\":\"A4 7\"}"
+check "analyze --pages" "$("$cli" analyze --pages "$annotated" | grep -o '"colorPages[^}]*"pageSizes":"[^"]*"')" \
+    "\"colorPages\":$colour_pages,\"pageSizes\":\"A4 7\""
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -702,6 +702,8 @@ Seiten je Format: %3</translation>
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>Geschätzte Seitenzahl: Die Datei ist beschädigt, daher wurden ihre Seitenobjekte gezählt</translation>
+    </message>
+    <message>
         <source>客户名称</source>
         <translation>Kundenname</translation>
     </message>
@@ -726,6 +728,8 @@ Seiten je Format: %3</translation>
     <message>
         <source>数据库不可用</source>
         <translation>Die Datenbank ist nicht verfügbar</translation>
+    </message>
+    <message>
         <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
         <translation>Bei seitenweiser Preisberechnung steht der Betrag erst fest, wenn Farbe und Format jeder Seite geprüft sind</translation>
     </message>

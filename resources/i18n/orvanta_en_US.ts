@@ -702,6 +702,8 @@ Pages per size: %3</translation>
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>Estimated page count: the file is damaged, so its page objects were counted</translation>
+    </message>
+    <message>
         <source>客户名称</source>
         <translation>Customer name</translation>
     </message>
@@ -726,6 +728,8 @@ Pages per size: %3</translation>
     <message>
         <source>数据库不可用</source>
         <translation>The database is not available</translation>
+    </message>
+    <message>
         <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
         <translation>Page-by-page amounts are final once every page&apos;s color and size has been checked</translation>
     </message>

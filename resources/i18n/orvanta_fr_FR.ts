@@ -702,6 +702,8 @@ Pages par format : %3</translation>
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>Nombre de pages estimé&#xa0;: le fichier est endommagé, ses objets page ont donc été comptés</translation>
+    </message>
+    <message>
         <source>客户名称</source>
         <translation>Nom du client</translation>
     </message>
@@ -726,6 +728,8 @@ Pages par format : %3</translation>
     <message>
         <source>数据库不可用</source>
         <translation>La base de données n’est pas disponible</translation>
+    </message>
+    <message>
         <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
         <translation>Avec la tarification page par page, le montant n’est définitif qu’une fois la couleur et le format de chaque page vérifiés</translation>
     </message>

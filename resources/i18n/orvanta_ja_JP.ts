@@ -691,6 +691,8 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>推定ページ数：ファイルが破損しているため、ページオブジェクトを数えました</translation>
+    </message>
+    <message>
         <source>客户名称</source>
         <translation>顧客名</translation>
     </message>
@@ -715,6 +717,8 @@ PDF と DOCX は引き続き使用できます。このような旧形式の DOC
     <message>
         <source>数据库不可用</source>
         <translation>データベースを使用できません</translation>
+    </message>
+    <message>
         <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
         <translation>ページ単位の料金は、各ページの色とサイズの確認が終わるまで確定しません</translation>
     </message>

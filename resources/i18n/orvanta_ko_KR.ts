@@ -691,6 +691,8 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>추정 페이지 수: 파일이 손상되어 페이지 개체 수를 세었습니다</translation>
+    </message>
+    <message>
         <source>客户名称</source>
         <translation>고객 이름</translation>
     </message>
@@ -715,6 +717,8 @@ PDF, Word(DOC, DOCX), WPS 문서와 JPG, PNG, BMP, GIF, WebP, TIFF 이미지 지
     <message>
         <source>数据库不可用</source>
         <translation>데이터베이스를 사용할 수 없습니다</translation>
+    </message>
+    <message>
         <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
         <translation>페이지별 요금은 각 페이지의 색상과 크기 확인이 끝나야 확정됩니다</translation>
     </message>

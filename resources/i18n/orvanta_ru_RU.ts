@@ -713,6 +713,8 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>页数为估计值：文件已损坏，按其中的页面对象计数</source>
         <translation>Оценка числа страниц: файл повреждён, поэтому подсчитаны его объекты страниц</translation>
+    </message>
+    <message>
         <source>客户名称</source>
         <translation>Имя клиента</translation>
     </message>
@@ -737,6 +739,8 @@ PDF и DOCX по-прежнему обрабатываются как обычн
     <message>
         <source>数据库不可用</source>
         <translation>База данных недоступна</translation>
+    </message>
+    <message>
         <source>按页计价的金额要等每页的颜色和尺寸检查完才确定</source>
         <translation>При постраничном расчёте сумма станет окончательной после проверки цвета и формата каждой страницы</translation>
     </message>
