@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include <algorithm>
 #include <limits>
@@ -67,15 +66,7 @@ WordRenderRunEnd runLibreOfficeBatch(const QStringList &paths, const QString &pr
         !dir.mkdir(QStringLiteral("out")))
         return {true, int(paths.size())};
 
-    QStringList arguments{
-        QStringLiteral("-env:UserInstallation=") +
-            QUrl::fromLocalFile(dir.filePath(QStringLiteral("profile"))).toString(QUrl::FullyEncoded),
-        QStringLiteral("--headless"),
-        QStringLiteral("--norestore"),
-        QStringLiteral("--convert-to"),
-        QStringLiteral("pdf"),
-        QStringLiteral("--outdir"),
-        dir.filePath(QStringLiteral("out"))};
+    QStringList arguments = libreOfficeConvertArguments(dir);
     QList<int> staged; // index into paths of each staged copy, in the order the suite takes them
     QHash<QString, int> positions;
     for (int i = 0; i < paths.size(); ++i) {

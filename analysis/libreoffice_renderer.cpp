@@ -29,6 +29,18 @@ std::atomic<int> renderEpoch{0};
 
 // The suite names its output after the input's base name, so every input gets a unique name;
 // a private copy also keeps its lock files out of the user's folders.
+QStringList libreOfficeConvertArguments(const QDir &work)
+{
+    return {QStringLiteral("-env:UserInstallation=") +
+                QUrl::fromLocalFile(work.filePath(QStringLiteral("profile"))).toString(QUrl::FullyEncoded),
+            QStringLiteral("--headless"),
+            QStringLiteral("--norestore"),
+            QStringLiteral("--convert-to"),
+            QStringLiteral("pdf"),
+            QStringLiteral("--outdir"),
+            work.filePath(QStringLiteral("out"))};
+}
+
 QString stagedName(int index, const QString &path)
 {
     static const QRegularExpression plainSuffix(QStringLiteral("^[a-z0-9]{1,8}$"));
@@ -72,15 +84,7 @@ void renderWithLibreOffice(const QStringList &paths, const QString &program, int
     if (!dir.mkdir(QStringLiteral("in")) || !dir.mkdir(QStringLiteral("out")))
         return;
 
-    QStringList arguments{
-        QStringLiteral("-env:UserInstallation=") +
-            QUrl::fromLocalFile(dir.filePath(QStringLiteral("profile"))).toString(QUrl::FullyEncoded),
-        QStringLiteral("--headless"),
-        QStringLiteral("--norestore"),
-        QStringLiteral("--convert-to"),
-        QStringLiteral("pdf"),
-        QStringLiteral("--outdir"),
-        dir.filePath(QStringLiteral("out"))};
+    QStringList arguments = libreOfficeConvertArguments(dir);
     QList<int> staged;
     for (int i = 0; i < paths.size(); ++i) {
         const QString copy = dir.filePath(QStringLiteral("in/") + stagedName(i, paths.at(i)));

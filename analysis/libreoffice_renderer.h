@@ -16,7 +16,12 @@ struct RenderedPdfReader
     std::function<QString(const QString &)> paperSize;
 };
 
+class QDir;
 class QProcess;
+
+// The suite's arguments to convert files to PDF into work/out, with a private profile in work/profile
+// so that it never shares a running instance or the user's settings; the files follow.
+QStringList libreOfficeConvertArguments(const QDir &work);
 
 // "index.suffix": the name of the private copy the suite renders for paths[index].
 QString stagedName(int index, const QString &path);
