@@ -161,19 +161,25 @@ void QuoteHistoryWindow::updateButtons()
         button->setEnabled(selected);
 }
 
-void QuoteHistoryWindow::reissue(QuoteDocument kind)
+StoredQuote QuoteHistoryWindow::loadSelectedQuote(const QString &failureTitle)
 {
     const int row = selectedRow();
     if (row < 0)
-        return;
+        return {};
     QSqlDatabase database = connection();
     const StoredQuote stored = loadQuote(database, historyModel->entry(row).number);
-    if (!stored.record) {
-        QMessageBox::warning(this, tr("无法重新导出"),
+    if (!stored.record)
+        QMessageBox::warning(this, failureTitle,
                              stored.error.isEmpty() ? tr("这条报价记录不含完整明细，只能查看和删除。")
                                                     : stored.error);
+    return stored;
+}
+
+void QuoteHistoryWindow::reissue(QuoteDocument kind)
+{
+    const StoredQuote stored = loadSelectedQuote(tr("无法重新导出"));
+    if (!stored.record)
         return;
-    }
     const bool pdf = kind == QuoteDocument::Pdf;
     const QString number = stored.entry.number;
     QString path = QFileDialog::getSaveFileName(this, pdf ? tr("导出 PDF 报价单") : tr("导出 Excel 明细"),
@@ -195,18 +201,9 @@ void QuoteHistoryWindow::reissue(QuoteDocument kind)
 
 void QuoteHistoryWindow::loadSelected()
 {
-    const int row = selectedRow();
-    if (row < 0)
-        return;
-    QSqlDatabase database = connection();
-    const StoredQuote stored = loadQuote(database, historyModel->entry(row).number);
-    if (!stored.record) {
-        QMessageBox::warning(this, tr("无法载入"),
-                             stored.error.isEmpty() ? tr("这条报价记录不含完整明细，只能查看和删除。")
-                                                    : stored.error);
-        return;
-    }
-    Q_EMIT loadRequested(*stored.record);
+    const StoredQuote stored = loadSelectedQuote(tr("无法载入"));
+    if (stored.record)
+        Q_EMIT loadRequested(*stored.record);
 }
 
 void QuoteHistoryWindow::deleteSelected()

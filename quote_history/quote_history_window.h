@@ -2,6 +2,7 @@
 
 #include "export/gui_quote_documents.h"
 #include "export/quote_snapshot.h"
+#include "storage/quote_store.h"
 
 #include <QDialog>
 #include <QSqlDatabase>
@@ -34,6 +35,8 @@ Q_SIGNALS:
 
 private:
     int selectedRow() const;
+    // The selected quote with its record; a row without one is explained under failureTitle.
+    StoredQuote loadSelectedQuote(const QString &failureTitle);
     void updateButtons();
     void reissue(QuoteDocument kind);
     void loadSelected();
