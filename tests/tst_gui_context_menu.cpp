@@ -105,6 +105,12 @@ void ContextMenuTest::initTestCase()
     german.localeName = QStringLiteral("de_DE");
     german.currencyCode = QStringLiteral("EUR");
     storeTestProfiles({{QStringLiteral("通用"), german}});
+    // Written before any window starts a process: a child forked while the script is still open for
+    // writing would keep it busy, and running it would fail with ETXTBSY.
+    const QString renderer = m_dir.filePath(QStringLiteral("bin/soffice"));
+    const QString waiting = QStringLiteral("#!/bin/sh\nwhile [ ! -e '%1.go' ]; do sleep 0.05; done\n");
+    QVERIFY(QFile::setPermissions(writeFile(renderer, waiting.arg(renderer).toUtf8()),
+                                  QFile::ReadOwner | QFile::ExeOwner));
     for (int i = 0; i < 4; ++i)
         writeTestPage(m_paths.emplace_back(m_dir.filePath(QStringLiteral("page%1.png").arg(i))), 2480, 3508);
     connect(&m_timer, &QTimer::timeout, this, [this] {
@@ -189,9 +195,6 @@ void ContextMenuTest::batchEntriesChangeEverySelectedRow()
 void ContextMenuTest::movedRowsKeepTheirChoicesSpinnerAndResult()
 {
     const QString renderer = m_dir.filePath(QStringLiteral("bin/soffice"));
-    const QString waiting = QStringLiteral("#!/bin/sh\nwhile [ ! -e '%1.go' ]; do sleep 0.05; done\n");
-    QVERIFY(QFile::setPermissions(writeFile(renderer, waiting.arg(renderer).toUtf8()),
-                                  QFile::ReadOwner | QFile::ExeOwner));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(m_dir.filePath(QStringLiteral("bin:"))) + path);
     const QString legacy = m_dir.filePath(QStringLiteral("legacy.doc"));
