@@ -7,19 +7,20 @@
 
 #include <exception>
 
-PageDetails analyzePageDetails(const DocumentInfo &info, const std::atomic_bool *cancelled)
+PageDetails analyzePageDetails(const DocumentInfo &info, const std::atomic_bool *cancelled, PageSpan span)
 {
     if (info.pageCount < 1 || (cancelled && cancelled->load()))
         return {};
     try {
         // The content decides, as in the first pass; the name may be wrong.
+        const bool laterSpan = span.first > 0;
         switch (documentContentOfFile(info.filePath)) {
         case DocumentContent::Pdf:
-            return pdfPageDetails(info.filePath, cancelled);
+            return pdfPageDetails(info.filePath, cancelled, span);
         case DocumentContent::Image:
-            return imagePageDetails(info, cancelled);
+            return laterSpan ? PageDetails() : imagePageDetails(info, cancelled);
         case DocumentContent::CompoundFile:
-            return renderedDocPageDetails(info, cancelled);
+            return laterSpan ? PageDetails() : renderedDocPageDetails(info, cancelled);
         case DocumentContent::ZipPackage:
         case DocumentContent::WordText:
         case DocumentContent::Unknown:

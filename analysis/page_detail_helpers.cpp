@@ -15,6 +15,8 @@ namespace {
 constexpr int kWatchdogIntervalMs = 250;
 // Idle helpers are ended after a while; starting one again costs less than a tenth of a second.
 constexpr int kIdleHelperLifeMs = 15000;
+// Each piece opens the whole file again; below this many pages that costs more than it gains.
+constexpr int kPagesPerPiece = 100;
 
 PageDetails analyzeHere(const DocumentInfo &info, const std::atomic_bool *cancelled)
 {
@@ -25,7 +27,7 @@ PageDetails analyzeHere(const DocumentInfo &info, const std::atomic_bool *cancel
 
 PageDetailHelpers::PageDetailHelpers(const QString &program, QObject *parent)
     : QObject(parent), m_program(program), m_analyzer(analyzeHere),
-      m_helperCount(std::clamp(QThread::idealThreadCount(), 1, 4))
+      m_helperCount(std::clamp(QThread::idealThreadCount(), 1, 4)), m_pagesPerPiece(kPagesPerPiece)
 {
     m_local.setMaxThreadCount(std::clamp(QThread::idealThreadCount() / 2, 1, 2));
     m_clock.start();
@@ -60,14 +62,55 @@ bool PageDetailHelpers::measuredHere(const DocumentInfo &info) const
            info.fileType == QLatin1String("WPS");
 }
 
+int PageDetailHelpers::pieceCount(const Job &job) const
+{
+    // Only a PDF's pages can be measured apart; an estimated count may not be the renderer's.
+    if (job.retry || !job.span.isWhole() || job.info.fileType != QLatin1String("PDF") ||
+        job.info.pageCountEstimated)
+        return 1;
+    // Pieces only for helpers that would otherwise wait: each piece opens the whole file again.
+    const int waiting = int(std::count_if(m_helpers.cbegin(), m_helpers.cend(),
+                                          [](const auto &helper) { return helper->job.id == 0; })) +
+                        m_helperCount - int(m_helpers.size());
+    return std::clamp(std::min(job.info.pageCount / m_pagesPerPiece, waiting - int(m_queue.size())), 1,
+                      m_helperCount);
+}
+
+void PageDetailHelpers::split(const Job &job, int pieces)
+{
+    m_pieces.insert(job.id, {QList<PageDetails>(pieces), pieces});
+    const int size = (job.info.pageCount + pieces - 1) / pieces;
+    for (int piece = pieces; piece-- > 0;) {
+        // The last piece runs to the end, in case the renderer finds more pages than qpdf.
+        const PageSpan span{piece * size, piece + 1 < pieces ? size : -1};
+        m_queue.prepend({job.id, job.info, false, span, piece});
+    }
+}
+
+qint64 PageDetailHelpers::pagesOf(const Job &job)
+{
+    const qint64 rest = qint64(job.info.pageCount) - job.span.first;
+    return std::clamp<qint64>(job.span.count < 0 ? rest : std::min<qint64>(rest, job.span.count), 1, 100000);
+}
+
 quint64 PageDetailHelpers::start(const DocumentInfo &info)
 {
-    const Job job{m_nextId++, info, false};
+    const Job job{m_nextId++, info, false, {}, 0};
     if (measuredHere(info)) {
         runHere(job);
     } else {
         m_queue.append(job);
-        dispatch();
+        // Documents started together are seen together before any is cut into pieces.
+        if (!m_dispatchPending) {
+            m_dispatchPending = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_dispatchPending = false;
+                    dispatch();
+                },
+                Qt::QueuedConnection);
+        }
     }
     return job.id;
 }
@@ -99,19 +142,23 @@ void PageDetailHelpers::runHere(const Job &job)
     });
 }
 
-void PageDetailHelpers::cancel(quint64 job)
+void PageDetailHelpers::forget(quint64 job)
 {
     const auto sameJob = [job](const Job &queued) { return queued.id == job; };
     m_queue.removeIf(sameJob);
     m_retries.removeIf(sameJob);
+    m_pieces.remove(job);
+    for (std::size_t i = m_helpers.size(); i-- > 0;) {
+        if (m_helpers[i]->job.id == job)
+            removeHelper(m_helpers[i].get()); // its work is nobody's now
+    }
+}
+
+void PageDetailHelpers::cancel(quint64 job)
+{
+    forget(job);
     if (const Flag flag = m_localRunning.take(job))
         *flag = true;
-    for (const auto &helper : m_helpers) {
-        if (helper->job.id == job) {
-            removeHelper(helper.get()); // its work is nobody's now
-            break;
-        }
-    }
     dispatch();
 }
 
@@ -119,6 +166,7 @@ void PageDetailHelpers::cancelAll()
 {
     m_queue.clear();
     m_retries.clear();
+    m_pieces.clear();
     m_local.clear();
     for (const Flag &flag : std::as_const(m_localRunning))
         *flag = true;
@@ -151,7 +199,11 @@ void PageDetailHelpers::dispatch()
         Helper *helper = idleHelper();
         if (!helper)
             break;
-        send(helper, m_queue.takeFirst());
+        const Job job = m_queue.takeFirst();
+        const int pieces = pieceCount(job);
+        if (pieces > 1)
+            split(job, pieces);
+        send(helper, pieces > 1 ? m_queue.takeFirst() : job);
     }
     // A second try runs alone, so that nothing else shares the machine with it or waits behind it.
     if (m_queue.isEmpty() && !m_retries.isEmpty() && busyHelpers() == 0 && !m_program.isEmpty()) {
@@ -217,7 +269,7 @@ void PageDetailHelpers::send(Helper *helper, const Job &job)
     helper->received.clear();
     helper->startedMs = m_clock.elapsed();
     helper->cpuAtStart = std::max<qint64>(0, processCpuMilliseconds(helper->process->processId()));
-    helper->process->write(pageDetailRequestLine({job.id, job.info}));
+    helper->process->write(pageDetailRequestLine({job.id, job.info, job.span}));
 }
 
 void PageDetailHelpers::readAnswers(Helper *helper)
@@ -230,17 +282,43 @@ void PageDetailHelpers::readAnswers(Helper *helper)
         const std::optional<PageDetailAnswer> answer = parsePageDetailAnswer(line);
         if (!answer || answer->id != helper->job.id || helper->job.id == 0)
             continue; // not an answer to the question asked
+        const Job job = helper->job;
         helper->job = {};
-        Q_EMIT finished(answer->id, {answer->details, PageDetailFailure::None});
+        deliver(job, answer->details);
         dispatch();
         return; // the helper may be gone now; one request, one answer
     }
+}
+
+void PageDetailHelpers::deliver(const Job &job, const PageDetails &details)
+{
+    const auto pieces = m_pieces.find(job.id);
+    if (pieces == m_pieces.end()) {
+        Q_EMIT finished(job.id, {details, PageDetailFailure::None});
+        return;
+    }
+    pieces->answers[job.piece] = details;
+    if (--pieces->left > 0)
+        return;
+    PageDetails whole;
+    for (const PageDetails &answer : std::as_const(pieces->answers)) {
+        for (const PageGroup &group : answer.groups)
+            whole.addPages(group.paperSize, group.color, group.pages);
+    }
+    m_pieces.erase(pieces);
+    Q_EMIT finished(job.id, {whole, PageDetailFailure::None});
 }
 
 void PageDetailHelpers::helperFailed(Helper *helper, PageDetailFailure failure)
 {
     Job job = helper->job;
     removeHelper(helper);
+    if (job.id != 0 && m_pieces.contains(job.id)) {
+        // The other pieces' answers no longer count: the document is tried again whole.
+        forget(job.id);
+        job.span = {};
+        job.piece = 0;
+    }
     if (job.id != 0) {
         const bool retrying = !job.retry;
         if (retrying) {
@@ -273,7 +351,7 @@ void PageDetailHelpers::checkTimeLimits()
         Helper *helper = m_helpers[i].get();
         if (helper->job.id == 0)
             continue;
-        const qint64 pages = std::clamp(helper->job.info.pageCount, 1, 100000);
+        const qint64 pages = pagesOf(helper->job);
         const qint64 cpu = processCpuMilliseconds(helper->process->processId());
         if (now - helper->startedMs > m_limits.wallMs + pages * m_limits.wallMsPerPage ||
             (cpu >= 0 && cpu - helper->cpuAtStart > m_limits.cpuMs + pages * m_limits.cpuMsPerPage))

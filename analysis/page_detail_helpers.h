@@ -55,7 +55,10 @@ struct PageDetailLimits
 // that fails is replaced; the document it held reports the failure at once and is tried once more,
 // alone, once nothing else is being measured; what that try finds is its outcome. Documents rendered by
 // LibreOffice (already a process of its own), and every document when there is no helper program, are
-// measured here on low-priority threads.
+// measured here on low-priority threads. A long PDF that would leave helpers waiting is cut into
+// pieces of consecutive pages that they measure side by side, so that one document alone keeps
+// every core busy; it reports once, when every piece is in, and a piece that fails makes the whole
+// document fail and be tried again whole.
 class PageDetailHelpers : public QObject
 {
     Q_OBJECT
@@ -68,6 +71,8 @@ public:
     void setInProcessAnalyzer(PageDetailAnalyzer analyzer);
     void setLimits(const PageDetailLimits &limits) { m_limits = limits; }
     void setHelperCount(int count) { m_helperCount = std::max(1, count); }
+    // A PDF is cut into pieces when each would have at least this many pages.
+    void setPagesPerPiece(int pages) { m_pagesPerPiece = std::max(1, pages); }
 
     // Returns the job's number, which finished() reports with the outcome.
     quint64 start(const DocumentInfo &info);
@@ -85,6 +90,14 @@ private:
         quint64 id = 0;
         DocumentInfo info;
         bool retry = false;
+        PageSpan span; // one piece of the document, or all of it
+        int piece = 0;
+    };
+    // The answers of a document's pieces so far, in page order.
+    struct Pieces
+    {
+        QList<PageDetails> answers;
+        int left = 0;
     };
     struct Helper
     {
@@ -97,6 +110,11 @@ private:
     using Flag = std::shared_ptr<std::atomic_bool>;
 
     bool measuredHere(const DocumentInfo &info) const;
+    int pieceCount(const Job &job) const;
+    void split(const Job &job, int pieces);
+    static qint64 pagesOf(const Job &job);
+    void deliver(const Job &job, const PageDetails &details);
+    void forget(quint64 job);
     void runHere(const Job &job);
     void dispatch();
     Helper *idleHelper();
@@ -113,9 +131,12 @@ private:
     bool m_everythingHere = false;
     PageDetailLimits m_limits;
     int m_helperCount;
+    int m_pagesPerPiece;
+    bool m_dispatchPending = false;
     quint64 m_nextId = 1;
     QList<Job> m_queue;
     QList<Job> m_retries;
+    QHash<quint64, Pieces> m_pieces;
     std::vector<std::unique_ptr<Helper>> m_helpers;
     QThreadPool m_local;
     QHash<quint64, Flag> m_localRunning;

@@ -4,6 +4,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace {
 
 QByteArray line(const QJsonObject &object)
@@ -33,6 +35,8 @@ QByteArray pageDetailRequestLine(const PageDetailRequest &request)
 {
     const DocumentInfo &info = request.info;
     return line({{QLatin1String("id"), double(request.id)},
+                 {QLatin1String("firstPage"), request.span.first},
+                 {QLatin1String("pageLimit"), request.span.count},
                  {QLatin1String("filePath"), info.filePath},
                  {QLatin1String("fileName"), info.fileName},
                  {QLatin1String("fileType"), info.fileType},
@@ -48,6 +52,9 @@ std::optional<PageDetailRequest> parsePageDetailRequest(const QByteArray &text)
         return std::nullopt;
     PageDetailRequest request;
     request.id = idOf(*object);
+    // Without a span, the whole document.
+    request.span.first = std::max(0, object->value(QLatin1String("firstPage")).toInt(0));
+    request.span.count = object->value(QLatin1String("pageLimit")).toInt(-1);
     request.info.filePath = object->value(QLatin1String("filePath")).toString();
     request.info.fileName = object->value(QLatin1String("fileName")).toString();
     request.info.fileType = object->value(QLatin1String("fileType")).toString();

@@ -13,6 +13,7 @@ struct PageDetailRequest
 {
     quint64 id = 0;
     DocumentInfo info;
+    PageSpan span; // the pages to measure
 };
 
 struct PageDetailAnswer

@@ -64,7 +64,7 @@ int runPageDetailWorker()
         if (!request)
             continue;
         misbehaveIfAsked(request->info.fileName);
-        const PageDetails details = analyzePageDetails(request->info);
+        const PageDetails details = analyzePageDetails(request->info, nullptr, request->span);
         if (!writeAll(answers, pageDetailAnswerLine({request->id, details})))
             return 1;
     }

@@ -33,6 +33,15 @@ struct PageDetails
     bool operator==(const PageDetails &other) const { return groups == other.groups; }
 };
 
+// Consecutive pages of a document, counted from 0; a count below 0 reaches the last page.
+struct PageSpan
+{
+    int first = 0;
+    int count = -1;
+
+    bool isWhole() const { return first == 0 && count < 0; }
+};
+
 // "A4 38, A3 2": the sizes with their page counts, most pages first; an unknown size reads "?".
 QString pagesPerSizeText(const PageDetails &details);
 

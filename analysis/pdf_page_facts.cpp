@@ -11,6 +11,7 @@
 #include <QPdfDocument>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -42,7 +43,7 @@ bool cancelledNow(const std::atomic_bool *cancelled)
 
 } // namespace
 
-QList<PdfPageFacts> pdfPageFacts(const QString &path, const std::atomic_bool *cancelled)
+QList<PdfPageFacts> pdfPageFacts(const QString &path, const std::atomic_bool *cancelled, PageSpan span)
 {
     const QStringList sizes = pdfPageSizes(path, cancelled);
     // A FIFO or device would block the reader.
@@ -57,9 +58,11 @@ QList<PdfPageFacts> pdfPageFacts(const QString &path, const std::atomic_bool *ca
     const int pages = document.pageCount();
     // Both engines read the same page tree unless qpdf refused it; then the renderer's pages count.
     const bool ownSizes = sizes.size() == pages;
+    const int first = std::clamp(span.first, 0, pages);
+    const int end = span.count < 0 ? pages : int(std::min<qint64>(pages, qint64(first) + span.count));
     QList<PdfPageFacts> facts;
-    facts.reserve(pages);
-    for (int i = 0; i < pages; ++i) {
+    facts.reserve(end - first);
+    for (int i = first; i < end; ++i) {
         if (cancelledNow(cancelled))
             return {};
         const QSizeF points = document.pagePointSize(i);
@@ -72,10 +75,10 @@ QList<PdfPageFacts> pdfPageFacts(const QString &path, const std::atomic_bool *ca
     return facts;
 }
 
-PageDetails pdfPageDetails(const QString &path, const std::atomic_bool *cancelled)
+PageDetails pdfPageDetails(const QString &path, const std::atomic_bool *cancelled, PageSpan span)
 {
     PageDetails details;
-    for (const PdfPageFacts &page : pdfPageFacts(path, cancelled))
+    for (const PdfPageFacts &page : pdfPageFacts(path, cancelled, span))
         details.addPages(page.paperSize, page.color);
     return details;
 }

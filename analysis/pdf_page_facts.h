@@ -18,7 +18,11 @@ struct PdfPageFacts
 // reading when qpdf cannot open the file or refuses its page tree) and its colour from a small
 // render by Qt PDF, one page at a time, with the annotations a print shows (pdf_printed_copy.h).
 // Empty when the renderer cannot open the file (colour unknown) or once cancelled becomes true.
-QList<PdfPageFacts> pdfPageFacts(const QString &path, const std::atomic_bool *cancelled = nullptr);
+// Only the pages of `span` that the renderer has, so that pieces of a document can be measured
+// apart and added up in order.
+QList<PdfPageFacts> pdfPageFacts(const QString &path, const std::atomic_bool *cancelled = nullptr,
+                                 PageSpan span = {});
 
 // The same, counted by size and colour.
-PageDetails pdfPageDetails(const QString &path, const std::atomic_bool *cancelled = nullptr);
+PageDetails pdfPageDetails(const QString &path, const std::atomic_bool *cancelled = nullptr,
+                           PageSpan span = {});

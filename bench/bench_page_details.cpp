@@ -4,7 +4,8 @@
 //
 //   bench_page_details [--pages N]      time both on the classification pages repeated to N pages
 //                                        (500 by default), then two documents on two threads,
-//                                        then two documents in this process and in helpers
+//                                        then one and two documents in this process and in
+//                                        helpers
 //   bench_page_details --list FILE...   print "path<TAB>page<TAB>size<TAB>colour" per page, for
 //                                        the peer check (colour: 1 colour, 0 grey)
 #include "analysis/document_analyzer.h"
@@ -157,7 +158,8 @@ private:
 };
 
 // Two documents of `pages` pages: in this process one after the other, as the window measured
-// them, and by the helpers side by side; then the helpers again with every core busy.
+// them, and by the helpers side by side; one of them alone both ways; then the helpers again with
+// every core busy.
 void compareWithHelpers(const QString &file, const QString &copy, int pages)
 {
     const QList<DocumentInfo> documents{analyzeDocument(file), analyzeDocument(copy)};
@@ -175,10 +177,23 @@ void compareWithHelpers(const QString &file, const QString &copy, int pages)
     resetPeakMemory();
     timer.restart();
     QList<PageDetails> inProcess;
-    for (const DocumentInfo &info : documents)
+    double firstSeconds = 0;
+    for (const DocumentInfo &info : documents) {
         inProcess.append(analyzePageDetails(info));
+        if (firstSeconds == 0)
+            firstSeconds = seconds(timer);
+    }
     const double inProcessSeconds = seconds(timer);
     const double inProcessPeak = peakMemoryMb();
+
+    // One long document alone: its pieces keep every core busy.
+    timer.restart();
+    const bool aloneAnswers = measureWithHelpers({documents.first()}).value(0) == inProcess.first();
+    const double aloneSeconds = seconds(timer);
+    std::printf(
+        "one document of %d pages     in this process %6.1f pages/s   helpers %6.1f pages/s   %.2fx  %s\n",
+        pages, pages / firstSeconds, pages / aloneSeconds, firstSeconds / aloneSeconds,
+        aloneAnswers ? "same answers" : "ANSWERS DIFFER");
 
     std::printf("two documents of %d pages   in this process %6.1f pages/s (peak %.0f MB)   "
                 "helpers %6.1f pages/s (peak %.0f MB)   %.2fx  %s\n",

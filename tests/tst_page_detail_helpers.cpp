@@ -25,33 +25,43 @@ private Q_SLOTS:
     void initTestCase() { qputenv(kPageDetailStandInVariable, "1"); }
     void hostileDocumentCostsItsOwnDetailsOnly_data();
     void hostileDocumentCostsItsOwnDetailsOnly();
+    void longDocumentAloneKeepsEveryHelperBusy();
 };
 
 void TestPageDetailHelpers::hostileDocumentCostsItsOwnDetailsOnly_data()
 {
     QTest::addColumn<QString>("marker");
+    QTest::addColumn<QString>("source");
     QTest::addColumn<int>("failure");
     QTest::addColumn<bool>("cancelled");
-    QTest::newRow("helper crashes") << "abort-helper" << int(PageDetailFailure::Crashed) << false;
-    QTest::newRow("helper hangs") << "hang-helper" << int(PageDetailFailure::TimedOut) << false;
+    QTest::newRow("helper crashes") << "abort-helper" << kOnePage << int(PageDetailFailure::Crashed) << false;
+    QTest::newRow("helper hangs") << "hang-helper" << kOnePage << int(PageDetailFailure::TimedOut) << false;
     QTest::newRow("helper reaches the memory cap")
-        << "allocate-helper" << int(PageDetailFailure::OutOfMemory) << false;
-    QTest::newRow("hanging document removed") << "hang-helper" << int(PageDetailFailure::None) << true;
+        << "allocate-helper" << kOnePage << int(PageDetailFailure::OutOfMemory) << false;
+    QTest::newRow("hanging document removed")
+        << "hang-helper" << kOnePage << int(PageDetailFailure::None) << true;
+    QTest::newRow("a piece's helper crashes")
+        << "abort-helper" << kMixed << int(PageDetailFailure::Crashed) << false;
+    QTest::newRow("hanging pieces removed")
+        << "hang-helper" << kMixed << int(PageDetailFailure::None) << true;
 }
 
-// The hostile document is one of five; the others get the answers this process finds, the
-// hostile one its reason at once and again after a second try, and no helper is left busy.
+// The hostile document is one of five; the others get the answers this process finds (the long
+// ones measured in pieces), the hostile one its reason at once and again after a second try, and
+// no helper is left busy.
 void TestPageDetailHelpers::hostileDocumentCostsItsOwnDetailsOnly()
 {
     QFETCH(QString, marker);
+    QFETCH(QString, source);
     QFETCH(int, failure);
     QFETCH(bool, cancelled);
     QTemporaryDir dir;
     const QString hostile = dir.filePath(marker + QStringLiteral(".pdf"));
-    QVERIFY(QFile::copy(kOnePage, hostile));
+    QVERIFY(QFile::copy(source, hostile));
 
     PageDetailHelpers helpers(kHelper);
     helpers.setHelperCount(2);
+    helpers.setPagesPerPiece(4);
     PageDetailLimits limits;
     limits.memoryBytes = qint64(768) << 20;
     // One page's time catches the hang; the others have their pages' worth even on a busy machine.
@@ -61,9 +71,11 @@ void TestPageDetailHelpers::hostileDocumentCostsItsOwnDetailsOnly()
     QSignalSpy finished(&helpers, &PageDetailHelpers::finished);
     QHash<quint64, PageDetails> expected;
     quint64 hostileJob = 0;
-    for (const QString &path : {kMixed, hostile, kPlain, kMixed, kPlain}) {
+    // The hostile document first and on its own, so that a long one is cut into pieces.
+    for (const QString &path : {hostile, kMixed, kPlain, kMixed, kPlain}) {
         const DocumentInfo info = analyzeDocument(path);
         const quint64 job = helpers.start(info);
+        QCoreApplication::processEvents();
         if (path == hostile)
             hostileJob = job;
         else
@@ -94,6 +106,19 @@ void TestPageDetailHelpers::hostileDocumentCostsItsOwnDetailsOnly()
         }
     }
     QVERIFY(helpers.helperProcessCount() <= 2);
+}
+
+void TestPageDetailHelpers::longDocumentAloneKeepsEveryHelperBusy()
+{
+    PageDetailHelpers helpers(kHelper);
+    helpers.setHelperCount(3);
+    helpers.setPagesPerPiece(4);
+    QSignalSpy finished(&helpers, &PageDetailHelpers::finished);
+    const DocumentInfo info = analyzeDocument(kMixed);
+    helpers.start(info);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
+    QCOMPARE(helpers.helperProcessCount(), 3);
+    QCOMPARE(finished.at(0).at(1).value<PageDetailOutcome>().details, analyzePageDetails(info));
 }
 
 ORVANTA_GUILESS_TEST_MAIN(TestPageDetailHelpers)
