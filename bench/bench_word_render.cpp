@@ -8,7 +8,7 @@
 #include "analysis/libreoffice_renderer.h"
 #include "analysis/pdf_analyzer.h"
 #include "analysis/word_render_batch.h"
-#include "zip/zip_archive.h"
+#include "support/word_test_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,29 +34,7 @@ QString writeDocx(const QDir &dir, int index, int pages)
             body += "<w:p><w:r><w:t>" + sentence.repeated(5) + "</w:t></w:r></w:p>";
     }
     const QString path = dir.filePath(QStringLiteral("document-%1.docx").arg(index));
-    const QList<ZipEntry> entries{
-        {QStringLiteral("[Content_Types].xml"),
-         "<?xml version=\"1.0\"?><Types "
-         "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-         "<Default Extension=\"rels\" "
-         "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-         "<Default Extension=\"xml\" ContentType=\"application/xml\"/><Override "
-         "PartName=\"/word/document.xml\" "
-         "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-         "</Types>"},
-        {QStringLiteral("_rels/.rels"),
-         "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/"
-         "relationships\"><Relationship Id=\"r1\" "
-         "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-         "relationships/officeDocument\" Target=\"word/document.xml\"/></Relationships>"},
-        {QStringLiteral("word/document.xml"),
-         "<?xml version=\"1.0\"?><w:document "
-         "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/"
-         "main\"><w:body>" +
-             body + "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/></w:sectPr></w:body></w:document>"},
-        {QStringLiteral("docProps/app.xml"),
-         "<?xml version=\"1.0\"?><Properties><Pages>" + QByteArray::number(pages) + "</Pages></Properties>"}};
-    return ZipArchive::writeArchive(path, entries, nullptr) ? path : QString();
+    return writeWordPackage(path, body, pages) ? path : QString();
 }
 
 double secondsOf(const QElapsedTimer &timer)

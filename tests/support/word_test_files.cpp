@@ -1,13 +1,9 @@
 #include "support/word_test_files.h"
 
-#include "support/test_files.h"
+#include "zip/zip_archive.h"
 
-void writeTestDocx(const QString &path, int pages, int storedPages)
+bool writeWordPackage(const QString &path, const QByteArray &body, int storedPages)
 {
-    QByteArray body;
-    for (int page = 0; page < pages; ++page)
-        body += (page > 0 ? "<w:p><w:r><w:br w:type=\"page\"/></w:r></w:p>" : "") +
-                QByteArray("<w:p><w:r><w:t>Page ") + QByteArray::number(page + 1) + "</w:t></w:r></w:p>";
     QList<ZipEntry> entries{
         {"[Content_Types].xml",
          "<?xml version=\"1.0\"?><Types "
@@ -31,5 +27,14 @@ void writeTestDocx(const QString &path, int pages, int storedPages)
     if (storedPages >= 0)
         entries.append({"docProps/app.xml", "<?xml version=\"1.0\"?><Properties><Pages>" +
                                                 QByteArray::number(storedPages) + "</Pages></Properties>"});
-    writeFile(path, zipArchive(entries));
+    return ZipArchive::writeArchive(path, entries, nullptr);
+}
+
+void writeTestDocx(const QString &path, int pages, int storedPages)
+{
+    QByteArray body;
+    for (int page = 0; page < pages; ++page)
+        body += (page > 0 ? "<w:p><w:r><w:br w:type=\"page\"/></w:r></w:p>" : "") +
+                QByteArray("<w:p><w:r><w:t>Page ") + QByteArray::number(page + 1) + "</w:t></w:r></w:p>";
+    writeWordPackage(path, body, storedPages);
 }
